@@ -1,0 +1,176 @@
+#include "kontrola_katalogu.h"
+
+#include "XML_otazky.h"
+#include "chyba.h"
+#include "kategorie.h"
+
+#include <QDir>
+#include <QImage>
+#include <QSet>
+
+#include <optional>
+
+namespace {
+
+constexpr std::array<const char*, 9> kPoradiPotomku{"Kod",     "Otazka",  "A",       "B",       "C",
+                                                    "Spravne", "Skupina", "Obrazek", "Poznamka"};
+
+QString odpoved(const TXMLOtazkaType& o, QChar pismeno) {
+    if (pismeno == u'A')
+        return o.A();
+    if (pismeno == u'B')
+        return o.B();
+    if (pismeno == u'C')
+        return o.C();
+    return {};
+}
+
+// The question object with the structural problems added to chyby; none when the
+// file cannot be opened at all.
+std::optional<TOtazka> otevri(const QString& soubor, QStringList& chyby) {
+    try {
+        std::optional<TOtazka> databaze(std::in_place, soubor);
+        const TXMLOtazkyType& d = databaze->Dokument();
+        for (int i = 0; i < d.Count(); ++i) {
+            const TXMLOtazkaType o = d[i];
+            if (!o.Poznamka().isEmpty())
+                continue;
+            const QString spravne = o.Spravne().left(1);
+            if (spravne.isEmpty() || !QStringLiteral("ABC").contains(spravne))
+                chyby << QStringLiteral("Otázka %1: správná odpověď \"%2\" není A, B ani C.")
+                             .arg(i + 1)
+                             .arg(o.Spravne());
+            else if (odpoved(o, spravne.front()).isEmpty())
+                chyby << QStringLiteral("Otázka %1: správná odpověď %2 nemá text.")
+                             .arg(i + 1)
+                             .arg(spravne);
+        }
+        return databaze;
+    } catch (const KolomatChyba& e) {
+        chyby << e.text();
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+QStringList KontrolaStrukturyKatalogu(const QString& soubor) {
+    QStringList chyby;
+    otevri(soubor, chyby);
+    return chyby;
+}
+
+QStringList KontrolaKatalogu(const QString& soubor, const QString& slozkaDat) {
+    QStringList chyby;
+    const std::optional<TOtazka> databaze = otevri(soubor, chyby);
+    if (!databaze)
+        return chyby;
+    const TXMLOtazkyType& d = databaze->Dokument();
+    if (d.Count() != kMinimumOtazek)
+        chyby
+            << QStringLiteral("Katalog má %1 otázek místo %2.").arg(d.Count()).arg(kMinimumOtazek);
+
+    const XmlDokument dokument = XmlDokument::nacti(soubor, "otazky");
+    const std::vector<XmlPrvek> prvky = dokument.koren().polozky("otazka");
+    QSet<QString> kody;
+    QSet<QString> texty;
+    int platnych = 0;
+    std::array<int, 3> pismena{}; // correct letters of the three-answer questions
+    const QDir data(slozkaDat);
+    for (int i = 0; i < d.Count(); ++i) {
+        const int cislo = i + 1;
+        const TXMLOtazkaType o = d[i];
+        auto chyba = [&](const QString& text) {
+            chyby << QStringLiteral("Otázka %1: %2").arg(cislo).arg(text);
+        };
+
+        QStringList potomci;
+        for (pugi::xml_node p : prvky[static_cast<size_t>(i)].uzel().children())
+            if (p.type() == pugi::node_element)
+                potomci << QString::fromUtf8(p.name());
+        QStringList ocekavani;
+        for (const char* jmeno : kPoradiPotomku)
+            ocekavani << QString::fromUtf8(jmeno);
+        if (potomci != ocekavani)
+            chyba(QStringLiteral("potomci %1 místo %2")
+                      .arg(potomci.join(u','), ocekavani.join(u',')));
+
+        const bool platna = o.Poznamka().isEmpty();
+        platnych += platna ? 1 : 0;
+        if (o.Poznamka().size() > kSirkaPoznamka)
+            chyba(QStringLiteral("poznámka je delší než %1 znaků").arg(kSirkaPoznamka));
+        if (o.Otazka().trimmed().isEmpty() || o.A().isEmpty() || o.B().isEmpty())
+            chyba(QStringLiteral("chybí text otázky nebo odpovědi A či B"));
+        if (o.Spravne().size() != 1)
+            chyba(QStringLiteral("správná odpověď \"%1\" nemá právě jeden znak").arg(o.Spravne()));
+        else if (o.C().isEmpty() ? o.Spravne() == u"C" : false)
+            chyba(QStringLiteral("správná je prázdná odpověď C"));
+        if (!o.C().isEmpty() && o.Spravne().size() == 1) {
+            const qsizetype k = QStringLiteral("ABC").indexOf(o.Spravne());
+            if (k >= 0)
+                ++pismena[static_cast<size_t>(k)];
+        }
+
+        const QString skupina = o.Skupina();
+        if (skupina.isEmpty() || skupina.size() > kSirkaSkupina)
+            chyba(QStringLiteral("skupina \"%1\" nemá 1 až %2 znaky")
+                      .arg(skupina)
+                      .arg(kSirkaSkupina));
+        for (QChar c : skupina)
+            if (!QStringLiteral("ABCDT").contains(c))
+                chyba(QStringLiteral("skupina \"%1\" obsahuje jiné písmeno než A, B, C, D, T")
+                          .arg(skupina));
+
+        const QString kod = o.Kod();
+        int kategorie = 0;
+        for (size_t k = 0; k < kKategorie.size(); ++k)
+            if (cislo >= kKategorie[k].od && cislo <= kKategorie[k].po)
+                kategorie = static_cast<int>(k) + 1;
+        if (kod.size() != 8 ||
+            kod.mid(2, 2) != QStringLiteral("%1").arg(kategorie, 2, 10, QLatin1Char('0')))
+            chyba(QStringLiteral("kód \"%1\" neodpovídá schématu KMkkNNNN kategorie %2")
+                      .arg(kod)
+                      .arg(kategorie));
+        if (kody.contains(kod))
+            chyba(QStringLiteral("kód \"%1\" se opakuje").arg(kod));
+        kody.insert(kod);
+        const QString text = o.Otazka().simplified();
+        if (texty.contains(text))
+            chyba(QStringLiteral("stejné znění má už jiná otázka"));
+        texty.insert(text);
+
+        const QString obrazek = o.Obrazek();
+        if (obrazek.size() > kSirkaObrazek)
+            chyba(QStringLiteral("cesta k obrázku je delší než %1 znaků").arg(kSirkaObrazek));
+        else if (!obrazek.isEmpty() && QImage(data.filePath(obrazek)).isNull())
+            chyba(QStringLiteral("obrázek \"%1\" chybí nebo ho nelze načíst").arg(obrazek));
+    }
+    if (platnych != 757)
+        chyby << QStringLiteral("Platných otázek je %1 místo 757.").arg(platnych);
+    const int trojic = pismena[0] + pismena[1] + pismena[2];
+    for (size_t k = 0; k < 3; ++k)
+        if (trojic > 0 && (pismena[k] * 4 < trojic || pismena[k] * 5 > trojic * 2))
+            chyby << QStringLiteral("Písmeno %1 je správné u %2 z %3 otázek se třemi odpověďmi.")
+                         .arg(QChar(u'A' + static_cast<char16_t>(k)))
+                         .arg(pismena[k])
+                         .arg(trojic);
+
+    for (const char* skupinaProfilu : kSkupiny) {
+        for (const TOddilTestu& oddil : kOddilyTestu) {
+            int zasoba = 0;
+            for (int cislo = oddil.od; cislo <= std::min(oddil.po, d.Count()); ++cislo) {
+                const TXMLOtazkaType o = d[cislo - 1];
+                if (o.Poznamka().isEmpty() && PatriDoSkupiny(o.Skupina().left(kSirkaSkupina),
+                                                             QString::fromUtf8(skupinaProfilu)))
+                    ++zasoba;
+            }
+            if (zasoba < 2 * oddil.pocet)
+                chyby << QStringLiteral("Skupina %1 má v oddílu %2–%3 jen %4 platných otázek.")
+                             .arg(QString::fromUtf8(skupinaProfilu))
+                             .arg(oddil.od)
+                             .arg(oddil.po)
+                             .arg(zasoba);
+        }
+    }
+    return chyby;
+}

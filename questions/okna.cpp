@@ -1,0 +1,37 @@
+#include "okna.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScreen>
+
+void Vycentruj(QWidget* dialog, const QWidget* vlastnik) {
+    if (!vlastnik)
+        return;
+    const QRect o = vlastnik->frameGeometry();
+    dialog->move(o.left() + (o.width() - dialog->width()) / 2,
+                 o.top() + (o.height() - dialog->height()) / 2);
+}
+
+void VycentrujNaObrazovce(QWidget* okno) {
+    const QScreen* obrazovka = okno->screen() ? okno->screen() : QGuiApplication::primaryScreen();
+    if (!obrazovka)
+        return;
+    const QRect plocha = obrazovka->geometry();
+    okno->move(plocha.left() + (plocha.width() - okno->width()) / 2,
+               plocha.top() + (plocha.height() - okno->height()) / 2);
+}
+
+void PrepniMenu(QMainWindow* okno, QMenuBar* menu) {
+    QWidget* stare = okno->menuWidget();
+    if (stare == menu)
+        return;
+    if (stare) {
+        // Detach the old bar from the layout first, so that setMenuBar keeps it.
+        okno->layout()->setMenuBar(nullptr);
+        stare->hide();
+    }
+    okno->setMenuBar(menu);
+    menu->show();
+}

@@ -1,0 +1,212 @@
+// The question database: loading by number, removed and two-answer questions, the
+// fixed widths, the group rule, and every way in which otazky.xml can be broken.
+#include "XML_otazky.h"
+#include "chyba.h"
+#include "generator_katalogu.h"
+#include "kontrola_katalogu.h"
+#include "pracovni_slozka.h"
+#include "testovaci_main.h"
+
+#include <QStringEncoder>
+
+namespace {
+
+// The message of the error that creating the question object throws, or "".
+QString chybaOtevreni() {
+    try {
+        TOtazka databaze;
+        return {};
+    } catch (const KolomatChyba& e) {
+        return e.text();
+    }
+}
+
+QByteArray otazka(const QByteArray& deti) {
+    return "<otazka>" + deti + "</otazka>";
+}
+
+// A catalogue of 802 plain questions with the given first questions.
+QByteArray katalog(const QList<QByteArray>& prvni, int pocet = 802,
+                   const QByteArray& deklarace = "<?xml version=\"1.0\"?>") {
+    QByteArray xml = deklarace + "\n<otazky>\n";
+    for (int i = 0; i < pocet; ++i)
+        xml += i < prvni.size() ? prvni[i]
+                                : otazka("<Kod>K</Kod><Otazka>Q</Otazka><A>a</A><B>b</B>"
+                                         "<C>c</C><Spravne>A</Spravne><Skupina>ABCD</Skupina>") +
+                                      "\n";
+    return xml + "</otazky>\n";
+}
+
+} // namespace
+
+class TestOtazky : public QObject {
+    Q_OBJECT
+private slots:
+    void nactiOtazkuVPlatnosti() {
+        PracovniSlozka slozka;
+        ZapisKatalog();
+        TOtazka databaze;
+        QCOMPARE(databaze.Dokument().Count(), 802);
+        QCOMPARE(databaze.Nacti(1), 0);
+        QVERIFY(databaze.Platna);
+        QCOMPARE(databaze.Cislo, 1);
+        QCOMPARE(databaze.Kod, KodOtazky(1));
+        QCOMPARE(databaze.Otazka, QStringLiteral("Otázka číslo 1 katalogu?"));
+        QCOMPARE(databaze.C, QStringLiteral("Odpověď C na otázku 1."));
+        QCOMPARE(databaze.Spravne, SpravnaOdpoved(1));
+        QCOMPARE(databaze.Nacti(802), 801);
+        QCOMPARE(databaze.Dokument()[801].Kod(), KodOtazky(802));
+    }
+
+    void vyrazenaOtazkaNechavaPredchozi() {
+        PracovniSlozka slozka;
+        ZapisKatalog();
+        TOtazka databaze;
+        QCOMPARE(databaze.Nacti(4), 3);
+        QCOMPARE(databaze.Nacti(5), -1);
+        QVERIFY(!databaze.Platna);
+        QCOMPARE(databaze.Cislo, 4);
+        QCOMPARE(databaze.Otazka, QStringLiteral("Otázka číslo 4 katalogu?"));
+        // The element itself is still readable directly.
+        QCOMPARE(databaze.Dokument()[4].Poznamka(), QStringLiteral("Vyřazena novelou."));
+    }
+
+    void dveOdpovedi() {
+        PracovniSlozka slozka;
+        ZapisKatalog();
+        TOtazka databaze;
+        QCOMPARE(databaze.Nacti(3), 2);
+        QVERIFY(databaze.C.isEmpty());
+        QVERIFY(!databaze.B.isEmpty());
+    }
+
+    void pevneSirky() {
+        PracovniSlozka slozka;
+        const QByteArray dlouha(60, 'x');
+        PracovniSlozka::zapis(
+            QStringLiteral("otazky.xml"),
+            katalog({otazka("<Kod>K1</Kod><Otazka>Q</Otazka><A>a</A><B>b</B><Spravne>AB</Spravne>"
+                            "<Skupina>ABCDT</Skupina><Obrazek>grafika/" +
+                            dlouha + "</Obrazek>"),
+                     otazka("<Poznamka>" + QByteArray(130, 'p') + "</Poznamka>")}));
+        TOtazka databaze;
+        QCOMPARE(databaze.Nacti(1), 0);
+        QCOMPARE(databaze.Spravne, QStringLiteral("A"));
+        QCOMPARE(databaze.Skupina, QStringLiteral("ABCD"));
+        QCOMPARE(databaze.Obrazek.size(), 50);
+        QVERIFY(databaze.C.isEmpty()); // a missing child reads as empty text
+        QCOMPARE(databaze.Nacti(2), -1);
+        QCOMPARE(databaze.Dokument()[1].Poznamka().size(), 130);
+    }
+
+    void cisloMimoRozsah() {
+        PracovniSlozka slozka;
+        ZapisKatalog();
+        TOtazka databaze;
+        for (int spatne : {0, -1, 803}) {
+            try {
+                databaze.Nacti(spatne);
+                QFAIL("Nacti accepted a number outside the catalogue");
+            } catch (const KolomatChyba& e) {
+                QVERIFY(e.text().contains(QString::number(spatne)));
+            }
+            QVERIFY(!databaze.Platna);
+        }
+    }
+
+    void skupiny() {
+        QVERIFY(PatriDoSkupiny(QStringLiteral("ABCD"), QStringLiteral("T")));
+        QVERIFY(PatriDoSkupiny(QStringLiteral("T"), QStringLiteral("T")));
+        QVERIFY(PatriDoSkupiny(QStringLiteral("CT"), QStringLiteral("T")));
+        QVERIFY(!PatriDoSkupiny(QStringLiteral("ABC"), QStringLiteral("T")));
+        QVERIFY(!PatriDoSkupiny(QStringLiteral("ABCDT"), QStringLiteral("X")));
+        QVERIFY(PatriDoSkupiny(QStringLiteral("B"), QStringLiteral("B1")));
+        QVERIFY(PatriDoSkupiny(QStringLiteral("AB"), QStringLiteral("AM")));
+        QVERIFY(PatriDoSkupiny(QStringLiteral("A"), QStringLiteral("A1")));
+        QVERIFY(!PatriDoSkupiny(QStringLiteral("CD"), QStringLiteral("A1")));
+        QVERIFY(!PatriDoSkupiny(QStringLiteral("ABCD"), QString()));
+        QVERIFY(!PatriDoSkupiny(QString(), QStringLiteral("B")));
+    }
+
+    void poskozenyKatalog_data() {
+        QTest::addColumn<QByteArray>("obsah");
+        QTest::addColumn<QStringList>("ocekavane");
+        QTest::newRow("empty") << QByteArray() << QStringList{"otazky.xml", "prázdný"};
+        QTest::newRow("not xml") << QByteArray("Tohle není XML.")
+                                 << QStringList{"otazky.xml", "prázdný"};
+        QByteArray zkraceny = katalog({});
+        zkraceny.chop(zkraceny.size() / 2);
+        QTest::newRow("truncated")
+            << zkraceny << QStringList{"otazky.xml", "není platný dokument XML", "řádek"};
+        QTest::newRow("bad tag") << QByteArray("<otazky>\n<otazka><Kod>1</Kod>\n</otazky>")
+                                 << QStringList{"otazky.xml", "řádek 3, sloupec"};
+        QTest::newRow("few questions")
+            << katalog({}, 801) << QStringList{"otazky.xml", "801", "802"};
+        QTest::newRow("other root") << QByteArray("<?xml version=\"1.0\"?><Profily/>")
+                                    << QStringList{"otazky.xml", "<otazky>", "<Profily>"};
+        QTest::newRow("not utf-8") << QByteArray("<otazky>\n<otazka>\xE8</otazka></otazky>")
+                                   << QStringList{"otazky.xml", "UTF-8", "řádku 2"};
+        QTest::newRow("unknown encoding")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"x-nonsense\"?><otazky/>")
+            << QStringList{"otazky.xml", "x-nonsense"};
+    }
+    void poskozenyKatalog() {
+        QFETCH(QByteArray, obsah);
+        QFETCH(QStringList, ocekavane);
+        PracovniSlozka slozka;
+        PracovniSlozka::zapis(QStringLiteral("otazky.xml"), obsah);
+        const QString chyba = chybaOtevreni();
+        for (const QString& cast : ocekavane)
+            QVERIFY2(chyba.contains(cast), qPrintable(chyba));
+        QVERIFY(!KontrolaStrukturyKatalogu(QStringLiteral("otazky.xml")).isEmpty());
+    }
+
+    void chybejiciKatalog() {
+        PracovniSlozka slozka;
+        const QString chyba = chybaOtevreni();
+        QVERIFY2(chyba.contains(QStringLiteral("\"otazky.xml\"")) &&
+                     chyba.contains(QStringLiteral("nalezen")),
+                 qPrintable(chyba));
+    }
+
+    void jinaKodovani() {
+        PracovniSlozka slozka;
+        // A catalogue saved in Windows-1250 with its declaration says so.
+        const QByteArray utf8 =
+            katalog({otazka("<Kod>K</Kod><Otazka>Přednost v jízdě?</Otazka><A>a</A><B>b</B>"
+                            "<Spravne>A</Spravne>")},
+                    802, "<?xml version=\"1.0\" encoding=\"windows-1250\"?>");
+        QStringEncoder doCp1250("windows-1250");
+        PracovniSlozka::zapis(QStringLiteral("otazky.xml"), doCp1250(QString::fromUtf8(utf8)));
+        TOtazka databaze;
+        databaze.Nacti(1);
+        QCOMPARE(databaze.Otazka, QStringLiteral("Přednost v jízdě?"));
+
+        // UTF-16 with a byte-order mark.
+        QStringEncoder doUtf16(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom);
+        PracovniSlozka::zapis(QStringLiteral("otazky.xml"), doUtf16(QString::fromUtf8(utf8)));
+        TOtazka databaze16;
+        databaze16.Nacti(1);
+        QCOMPARE(databaze16.Otazka, QStringLiteral("Přednost v jízdě?"));
+    }
+
+    void kontrolaStruktury() {
+        PracovniSlozka slozka;
+        NastaveniKatalogu n;
+        ZapisKatalog(QStringLiteral("otazky.xml"), n);
+        QCOMPARE(KontrolaStrukturyKatalogu(QStringLiteral("otazky.xml")), QStringList());
+        // A correct letter that names the missing answer C, or no letter at all.
+        PracovniSlozka::zapis(
+            QStringLiteral("otazky.xml"),
+            katalog({otazka("<A>a</A><B>b</B><Spravne>C</Spravne>"),
+                     otazka("<A>a</A><B>b</B><C>c</C><Spravne>D</Spravne>"),
+                     otazka("<A>a</A><B>b</B><Spravne>C</Spravne><Poznamka>pryč</Poznamka>")}));
+        const QStringList chyby = KontrolaStrukturyKatalogu(QStringLiteral("otazky.xml"));
+        QCOMPARE(chyby.size(), 2);
+        QVERIFY(chyby[0].startsWith(QStringLiteral("Otázka 1:")));
+        QVERIFY(chyby[1].startsWith(QStringLiteral("Otázka 2:")));
+    }
+};
+
+KOLOMAT_TEST_MAIN(TestOtazky)
+#include "test_otazky.moc"
