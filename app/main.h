@@ -1,0 +1,92 @@
+// The main window: the three menu bars, the status bar, the login, and the client area
+// on which the question views build their panels.
+#pragma once
+
+#include "info.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QStatusBar;
+class TProfil;
+
+class THlavniFormular : public QMainWindow {
+    Q_OBJECT
+public:
+    THlavniFormular();
+    ~THlavniFormular() override;
+
+    // Shows the window, creates the profile and runs the login. Returns false when the
+    // login was cancelled; the window is then closed.
+    bool FormCreate();
+
+    enum class StavMenu { Necinny, Prohlizeni, Procvicovani };
+    StavMenu Stav() const;
+
+    bool Prihlasit();
+    void ObnovitStav();
+    TInfo VyplnitInfo();
+    TProfil& AktualniProfil() { return *aktualniProfil; }
+
+    // Menu handlers.
+    void Ukoni1Click();
+    void Zobrazitstavovdek1Click();
+    void Prohletotzky1Click();
+    void Konec_rezimu1Click();
+
+    QMenuBar* MainMenu1 = nullptr;
+    QMenuBar* MainMenu2 = nullptr;
+    QMenuBar* MainMenu3 = nullptr;
+
+    QAction* Ukoni1 = nullptr;
+    QAction* Pejmenovat1 = nullptr;
+    QAction* Zmnitheslo1 = nullptr;
+    QAction* Odhlsitse1 = nullptr;
+    QAction* Zvolenskupina1 = nullptr;
+    QAction* Nastaven1 = nullptr;
+    QAction* Provstaktualizaci1 = nullptr;
+    QAction* Zobrazitstavovdek1 = nullptr;
+    QAction* Uloitnastaven1 = nullptr;
+    QAction* Prohletotzky1 = nullptr;
+    QAction* Procviovatotzky1 = nullptr;
+    QAction* Zkouetotzky1 = nullptr;
+    QAction* Testnabody1 = nullptr;
+    QMenu* Vsledkyz1 = nullptr;
+    QAction* Procviovn1 = nullptr;
+    QAction* Zkouen1 = nullptr;
+    QAction* Vsledkytestunabody1 = nullptr;
+    QAction* Informaceoprogramu1 = nullptr;
+    QAction* Historieopravaaktualizac1 = nullptr;
+    QAction* Npovda1 = nullptr;
+
+    QAction* Konec_rezimu1 = nullptr;
+    QAction* Oprogramu1 = nullptr;
+    QAction* Konecreimu1 = nullptr;
+    QAction* Oznasprvnouodpov1 = nullptr;
+    QAction* Oprogramu2 = nullptr;
+
+    QStatusBar* StatusBar = nullptr;
+    std::array<QLabel*, 4> Panely{};
+    QPushButton* btn = nullptr;
+
+protected:
+    bool event(QEvent* udalost) override;
+    void closeEvent(QCloseEvent* udalost) override;
+
+private:
+    void VytvorMenu();
+    void VytvorStavovyRadek();
+    // Shows the hint of the menu item under the mouse in panel 1.
+    void ZobrazHint(const QString& hint);
+    // Back to the idle menu bar and the status bar as its menu item says.
+    void ObnovitHlavniMenu();
+
+    std::unique_ptr<TProfil> aktualniProfil;
+};

@@ -1,0 +1,29 @@
+// The current profile: the logged-in user's name, password and settings, and the
+// owner of the three question views, which live as long as it does.
+#pragma once
+
+#include "view_abstract.h"
+
+#include <QString>
+
+#include <memory>
+
+class TProfil {
+public:
+    TProfil();
+    ~TProfil();
+    TProfil(const TProfil&) = delete;
+    TProfil& operator=(const TProfil&) = delete;
+
+    QString Nazev;
+    QString Heslo;
+    QString Kategorie;
+    QString Skupina;
+    QString Protokoly;
+    bool Stavovy_radek = false;
+    bool Postupny_vyber = false;
+    QString Pismo_font;
+    int Pismo_velikost = 0;
+
+    std::unique_ptr<TProhlizeni> Prohlizeni;
+};

@@ -1,0 +1,106 @@
+// The question panel that every study mode draws on the main window (TView) and
+// browse mode (TProhlizeni).
+//
+// A view owns two panels on the main window's central area, made on its first run and
+// kept (hidden) between runs: pOtazka with the question, pInfo the strip below it. The
+// per-run controls are built by Priprav and freed by Ukonci. The question itself comes
+// from the view's own TOtazka, opened at the start of every run.
+#pragma once
+
+#include "XML_otazky.h"
+#include "info.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QSpinBox;
+class TextovePole;
+
+class TView {
+public:
+    TView() = default;
+    virtual ~TView();
+    TView(const TView&) = delete;
+    TView& operator=(const TView&) = delete;
+
+    bool JeAktivni() const { return Aktivni; }
+
+    // Starts a run: opens the question database and builds the controls. Throws
+    // KolomatChyba (database missing or broken) with nothing built and the view idle.
+    void Priprav(const TInfo& info);
+    // Loads question cislo and, when it is in force, shows it with its answers in the
+    // order poradi (a permutation of "ABC": the letter at position 1 goes to slot a).
+    void ZobrazOtazku(int cislo, const QString& poradi);
+    void VyplnOdpoved(TextovePole* box, QChar pismeno);
+    // Re-expresses the loaded question in display order (texts and correct letter).
+    void PrehodOdpovedi(const QString& poradi);
+    void Rozmisti();
+    // Ends the run: frees the per-run controls and the database, hides the panels.
+    void Ukonci();
+
+    // For the windows and tests that look at the panel.
+    QWidget* PanelOtazky() const { return pOtazka; }
+    QWidget* PanelInfo() const { return pInfo; }
+    const TOtazka* Otazky() const { return Databaze.get(); }
+
+protected:
+    // Lays out the main window again so that the panels have their final sizes.
+    void Rozvrhni();
+    QFont PismoOtazky() const;
+    bool ObrazekZobrazen() const { return obrazekNacten; }
+
+    TInfo Info;
+    std::unique_ptr<TOtazka> Databaze;
+    QPointer<QWidget> pOtazka;
+    QPointer<QWidget> pInfo;
+    QLabel* imgA = nullptr;
+    QLabel* imgB = nullptr;
+    QLabel* imgC = nullptr;
+    QLabel* imgObrazek = nullptr;
+    TextovePole* mA = nullptr;
+    TextovePole* mB = nullptr;
+    TextovePole* mC = nullptr;
+    TextovePole* mO = nullptr;
+    QLabel* lbCislo = nullptr;
+    QLabel* lbA = nullptr;
+    QLabel* lbB = nullptr;
+    QLabel* lbC = nullptr;
+    QLabel* imgInfo = nullptr;
+    QLabel* lbInfo = nullptr;
+    QLabel* lbInfoText = nullptr;
+    QLabel* lbRezim = nullptr;
+    QLabel* lbUzivatel = nullptr;
+    bool Aktivni = false;
+    bool PanelyVytvoreny = false;
+
+private:
+    void VytvorPanely();
+    // The shown question's picture was found and loaded (a picture that cannot be
+    // loaded is left out and the question laid out as one without a picture).
+    bool obrazekNacten = false;
+};
+
+class TProhlizeni : public TView {
+public:
+    TProhlizeni() = default;
+    ~TProhlizeni() override;
+
+    // Starts browse mode on question 1. Throws KolomatChyba like Priprav.
+    void Spustit(const TInfo& info);
+    void Ukaz(int cislo, const QString& poradi);
+    void ZobrazOdpovedi(bool zobrazit);
+    void ZobrazZnacky(bool zobrazit);
+    void seCisloChanged(int hodnota);
+    void Ukoncit();
+
+    QSpinBox* VolbaCisla() const { return seCislo; }
+
+private:
+    TextovePole* mPoznamka = nullptr;
+    QWidget* pNaPrani = nullptr;
+    QLabel* lbNaPrani = nullptr;
+    QSpinBox* seCislo = nullptr;
+};
