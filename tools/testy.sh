@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds Kolomat and runs the whole test suite headless.
+#   tools/testy.sh              the normal build in build/
+#   tools/testy.sh --sanitize   the same tests built with AddressSanitizer and
+#                               UndefinedBehaviorSanitizer in build-asan/
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+slozka=build
+volby=()
+if [ "${1:-}" = "--sanitize" ]; then
+    slozka=build-asan
+    volby=(-DKOLOMAT_SANITIZE=ON -DKOLOMAT_BENCH=OFF)
+fi
+
+cmake -S . -B "$slozka" -G Ninja "${volby[@]}"
+cmake --build "$slozka" -j2
+ctest --test-dir "$slozka" --output-on-failure -j2

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Kolomat need (only the
+# missing ones; through sudo when not run as root).
+set -euo pipefail
+
+balicky=(
+    g++ cmake ninja-build python3        # the build and the test servers
+    qt6-base-dev libpugixml-dev          # Qt 6 Widgets/Network/Test, the XML reader
+    libbenchmark-dev                     # bench/
+    fonts-liberation2                    # metric-compatible "Arial" and "Courier New"
+)
+
+chybi=()
+for balicek in "${balicky[@]}"; do
+    dpkg-query -W -f='${Status}' "$balicek" 2>/dev/null | grep -q 'install ok installed' ||
+        chybi+=("$balicek")
+done
+if ((${#chybi[@]} == 0)); then
+    exit 0
+fi
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
+echo "Installing: ${chybi[*]}"
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${chybi[@]}"
