@@ -33,6 +33,9 @@ public:
     std::vector<XmlPrvek> polozky(const char* jmeno) const;
     // Inserts a new empty item before the index-th item (index = count appends).
     XmlPrvek vlozPolozku(const char* jmeno, int index);
+    // Walking the items without counting: the first item, and the item after this one.
+    XmlPrvek prvniPolozka(const char* jmeno) const { return XmlPrvek(uzel_.child(jmeno)); }
+    XmlPrvek dalsiPolozka(const char* jmeno) const { return XmlPrvek(uzel_.next_sibling(jmeno)); }
     // Position of this very element among the items, or -1.
     int indexPolozky(const char* jmeno, const XmlPrvek& polozka) const;
     void odeber(const XmlPrvek& potomek);
