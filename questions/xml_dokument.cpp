@@ -310,6 +310,12 @@ XmlPrvek XmlDokument::koren() const {
     return XmlPrvek(dokument_->document_element());
 }
 
+XmlDokument XmlDokument::kopie() const {
+    XmlDokument d;
+    d.dokument_->reset(*dokument_);
+    return d;
+}
+
 QByteArray XmlDokument::doBajtu() const {
     QByteArray vysledek("<?xml version=\"1.0\"?>\n");
     ZapisDoPole zapis(vysledek);

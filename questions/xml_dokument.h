@@ -61,6 +61,8 @@ public:
     static XmlDokument novy(const char* koren);
 
     XmlPrvek koren() const;
+    // A deep copy, for changes that must reach the disk before they reach this document.
+    XmlDokument kopie() const;
 
     // Writes the whole document (declaration version "1.0", no encoding, UTF-8, no
     // indentation) atomically. Throws KolomatChyba when it cannot.
