@@ -1,11 +1,16 @@
 #include "main.h"
 
+#include "dotaz_zmena_hesla.h"
+#include "nastaveni.h"
 #include "okna.h"
+#include "pomocne_fce.h"
+#include "profil_sprava.h"
 #include "profil_trida.h"
 #include "zpravy.h"
 
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -167,8 +172,13 @@ void THlavniFormular::VytvorMenu() {
     setMenuBar(MainMenu1);
 
     connect(Ukoni1, &QAction::triggered, this, &THlavniFormular::Ukoni1Click);
+    connect(Pejmenovat1, &QAction::triggered, this, &THlavniFormular::Pejmenovat1Click);
+    connect(Zmnitheslo1, &QAction::triggered, this, &THlavniFormular::Zmnitheslo1Click);
+    connect(Odhlsitse1, &QAction::triggered, this, &THlavniFormular::Odhlsitse1Click);
+    connect(Nastaven1, &QAction::triggered, this, &THlavniFormular::Nastaven1Click);
     connect(Zobrazitstavovdek1, &QAction::triggered, this,
             &THlavniFormular::Zobrazitstavovdek1Click);
+    connect(Uloitnastaven1, &QAction::triggered, this, &THlavniFormular::Uloitnastaven1Click);
     connect(Prohletotzky1, &QAction::triggered, this, &THlavniFormular::Prohletotzky1Click);
     connect(Konec_rezimu1, &QAction::triggered, this, &THlavniFormular::Konec_rezimu1Click);
 }
@@ -214,7 +224,8 @@ void THlavniFormular::closeEvent(QCloseEvent* udalost) {
 
 bool THlavniFormular::FormCreate() {
     show();
-    if (!Prihlasit()) {
+    // A profiles file that cannot be read ends the program before anything is written.
+    if (!zpravy::zachyt(this, [&] { aktualniProfil->Otevrit(); }) || !Prihlasit()) {
         close();
         return false;
     }
@@ -222,6 +233,10 @@ bool THlavniFormular::FormCreate() {
 }
 
 bool THlavniFormular::Prihlasit() {
+    TProfilSprava sprava(this, *aktualniProfil);
+    Vycentruj(&sprava, this);
+    if (sprava.exec() != QDialog::Accepted)
+        return false;
     ObnovitStav();
     return true;
 }
@@ -231,6 +246,8 @@ void THlavniFormular::ObnovitStav() {
     Panely[1]->setText(p.Nazev);
     Panely[2]->setText(QStringLiteral("Skupina: ") + p.Skupina);
     Zvolenskupina1->setText(QStringLiteral("Z&volená skupina: ") + p.Skupina);
+    Zobrazitstavovdek1->setChecked(p.Stavovy_radek);
+    StatusBar->setVisible(p.Stavovy_radek);
 }
 
 THlavniFormular::StavMenu THlavniFormular::Stav() const {
@@ -243,7 +260,15 @@ THlavniFormular::StavMenu THlavniFormular::Stav() const {
 }
 
 TInfo THlavniFormular::VyplnitInfo() {
+    const TProfil& p = *aktualniProfil;
     TInfo info;
+    info.Nazev = p.Nazev;
+    info.Kategorie = p.Kategorie;
+    info.Skupina = p.Skupina;
+    info.Protokoly = p.Protokoly;
+    info.Postupny_vyber = p.Postupny_vyber;
+    info.Pismo_font = p.Pismo_font;
+    info.Pismo_velikost = p.Pismo_velikost;
     info.HlavniFormular = this;
     info.MainMenu1 = MainMenu1;
     info.btn = btn;
@@ -261,9 +286,66 @@ void THlavniFormular::Ukoni1Click() {
     close();
 }
 
+void THlavniFormular::Pejmenovat1Click() {
+    TProfil& p = *aktualniProfil;
+    QInputDialog dotaz(this);
+    dotaz.setObjectName(QStringLiteral("PrejmenovatProfil"));
+    dotaz.setWindowTitle(QStringLiteral("Přejmenovat profil \"%1\" na...").arg(p.Nazev));
+    dotaz.setLabelText(QStringLiteral("Název nového profilu: "));
+    dotaz.setTextValue(QString());
+    dotaz.setOkButtonText(QStringLiteral("&OK"));
+    dotaz.setCancelButtonText(QStringLiteral("&Storno"));
+    Vycentruj(&dotaz, this);
+    if (dotaz.exec() != QDialog::Accepted)
+        return;
+    const QString novy = dotaz.textValue();
+    // An empty name would make a profile that the creation dialog itself refuses.
+    if (novy.isEmpty()) {
+        zpravy::chyba(this, QStringLiteral("Zadaný profil musí mít minimálně 1 znak!"));
+        return;
+    }
+    if (p.Existuje(novy)) {
+        zpravy::chyba(this, QStringLiteral("Přejmenování se nezdařilo, jelikož zadaný profil "
+                                           "již existuje!"));
+        return;
+    }
+    const QString stary = p.Nazev;
+    p.Nazev = Orizni(novy, 30);
+    if (!zpravy::zachyt(this, [&] { p.Uloz(); }))
+        p.Nazev = stary;
+    ObnovitStav();
+}
+
+void THlavniFormular::Zmnitheslo1Click() {
+    TProfil& p = *aktualniProfil;
+    const QString stare = p.Heslo;
+    TDotazZmenaHesla dotaz(this, p);
+    Vycentruj(&dotaz, this);
+    dotaz.exec();
+    if (p.Heslo != stare && !zpravy::zachyt(this, [&] { p.Uloz(); }))
+        p.Heslo = stare;
+}
+
+void THlavniFormular::Odhlsitse1Click() {
+    if (!Prihlasit())
+        close();
+}
+
+void THlavniFormular::Nastaven1Click() {
+    TSetup nastaveni(this, *aktualniProfil);
+    Vycentruj(&nastaveni, this);
+    nastaveni.exec();
+    ObnovitStav();
+}
+
 void THlavniFormular::Zobrazitstavovdek1Click() {
     StatusBar->setVisible(Zobrazitstavovdek1->isChecked());
-    aktualniProfil->Stavovy_radek = StatusBar->isVisibleTo(this);
+    aktualniProfil->Stavovy_radek = Zobrazitstavovdek1->isChecked();
+}
+
+void THlavniFormular::Uloitnastaven1Click() {
+    zpravy::zachyt(this, [&] { aktualniProfil->Uloz(); });
+    ObnovitStav();
 }
 
 void THlavniFormular::Prohletotzky1Click() {

@@ -37,7 +37,12 @@ public:
 
     // Menu handlers.
     void Ukoni1Click();
+    void Pejmenovat1Click();
+    void Zmnitheslo1Click();
+    void Odhlsitse1Click();
+    void Nastaven1Click();
     void Zobrazitstavovdek1Click();
+    void Uloitnastaven1Click();
     void Prohletotzky1Click();
     void Konec_rezimu1Click();
 

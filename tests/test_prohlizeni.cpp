@@ -2,6 +2,7 @@
 #include "generator_katalogu.h"
 #include "main.h"
 #include "pracovni_slozka.h"
+#include "prihlaseni.h"
 #include "testovaci_main.h"
 #include "textove_pole.h"
 #include "zaznam_zprav.h"
@@ -33,6 +34,7 @@ private slots:
         ZapisKatalog();
         ZapisZnacky();
         THlavniFormular okno;
+        PrihlasProfil(okno);
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
         QCOMPARE(okno.Stav(), THlavniFormular::StavMenu::Necinny);
@@ -68,6 +70,7 @@ private slots:
         ZapisKatalog();
         ZapisZnacky();
         THlavniFormular okno;
+        PrihlasProfil(okno);
         okno.show();
         okno.Prohletotzky1->trigger();
         auto* cislo = prvek<QSpinBox>(&okno, "seCislo");
@@ -109,6 +112,7 @@ private slots:
         ZapisKatalog(QStringLiteral("otazky.xml"), n);
         ZapisZnacky();
         THlavniFormular okno;
+        PrihlasProfil(okno);
         okno.show();
         okno.Prohletotzky1->trigger();
         auto* cislo = prvek<QSpinBox>(&okno, "seCislo");
@@ -153,6 +157,7 @@ private slots:
         ZapisZnacky();
         QFile::remove(QStringLiteral("grafika/obr2.png"));
         THlavniFormular okno;
+        PrihlasProfil(okno);
         okno.show();
         okno.Prohletotzky1->trigger();
         prvek<QSpinBox>(&okno, "seCislo")->setValue(2);
@@ -167,6 +172,7 @@ private slots:
         ZapisKatalog();
         ZapisZnacky();
         THlavniFormular okno;
+        PrihlasProfil(okno);
         okno.show();
         okno.Prohletotzky1->trigger();
         const QPointer<QWidget> panel = prvek(&okno, "pOtazka");
@@ -205,6 +211,7 @@ private slots:
         ZapisKatalog();
         ZapisZnacky();
         THlavniFormular okno;
+        PrihlasProfil(okno);
         okno.show();
         QVERIFY(QTest::qWaitForWindowActive(&okno));
         // Alt+S opens "Start", O chooses "Prohlížet otázky".
@@ -220,6 +227,7 @@ private slots:
         PracovniSlozka slozka;
         ZaznamZprav zpravy;
         THlavniFormular okno;
+        PrihlasProfil(okno);
         okno.show();
         okno.Prohletotzky1->trigger(); // no otazky.xml at all
         QCOMPARE(zpravy.pocet(), 1);
@@ -242,6 +250,7 @@ private slots:
 
     void hintyAStavovyRadek() {
         THlavniFormular okno;
+        PrihlasProfil(okno);
         okno.show();
         QCOMPARE(okno.windowTitle(), QStringLiteral("Kolomat"));
         QCOMPARE(okno.size(), QSize(865, 556));
