@@ -12,7 +12,10 @@
 
 namespace {
 
-constexpr unsigned int kVolbyCteni = pugi::parse_default | pugi::parse_ws_pcdata;
+// Whitespace-only text is kept where it is the whole text of an element (a protocol
+// list of spaces); whitespace between elements carries no meaning and is dropped, so a
+// save writes none.
+constexpr unsigned int kVolbyCteni = pugi::parse_default | pugi::parse_ws_pcdata_single;
 
 QString nazevSouboru(const QString& soubor) {
     return QStringLiteral("\"%1\"").arg(soubor);
@@ -144,7 +147,7 @@ QByteArray naUtf8(const QByteArray& data, const QString& soubor) {
     const QString kodovani = deklarovaneKodovani(data);
     const QString male = kodovani.toLower();
     if (male.isEmpty() || male == u"utf-8" || male == u"utf8") {
-        const qsizetype spatne = chybaUtf8(data);
+        const qsizetype spatne = QByteArrayView(data).isValidUtf8() ? -1 : chybaUtf8(data);
         if (spatne >= 0) {
             const auto [radek, sloupec] = radekASloupec(data.left(spatne), spatne);
             throw KolomatChyba(QStringLiteral("Soubor %1 není uložen v kódování UTF-8 "
@@ -156,37 +159,6 @@ QByteArray naUtf8(const QByteArray& data, const QString& soubor) {
         return data;
     }
     return prevod(QStringDecoder(kodovani.toLatin1().constData()), kodovani);
-}
-
-// Whitespace between elements carries no meaning and is not written back; whitespace
-// that is the whole text of a leaf element (a protocol list of spaces) is kept.
-void odeberMezeryMeziPrvky(pugi::xml_document& dokument) {
-    std::vector<pugi::xml_node> kOdebrani;
-    std::vector<pugi::xml_node> fronta{dokument};
-    while (!fronta.empty()) {
-        const pugi::xml_node uzel = fronta.back();
-        fronta.pop_back();
-        bool maPrvky = false;
-        for (pugi::xml_node potomek : uzel.children()) {
-            if (potomek.type() == pugi::node_element) {
-                maPrvky = true;
-                fronta.push_back(potomek);
-            }
-        }
-        if (!maPrvky)
-            continue;
-        for (pugi::xml_node potomek : uzel.children()) {
-            if (potomek.type() != pugi::node_pcdata)
-                continue;
-            const char* t = potomek.value();
-            while (*t == ' ' || *t == '\t' || *t == '\n' || *t == '\r')
-                ++t;
-            if (*t == '\0')
-                kOdebrani.push_back(potomek);
-        }
-    }
-    for (pugi::xml_node uzel : kOdebrani)
-        uzel.parent().remove_child(uzel);
 }
 
 struct ZapisDoPole : pugi::xml_writer {
@@ -296,7 +268,6 @@ XmlDokument XmlDokument::zBajtu(const QByteArray& data, const QString& soubor, c
         throw KolomatChyba(QStringLiteral("Soubor %1 nemá kořenový element <%2>, ale <%3>.")
                                .arg(nazevSouboru(soubor), QString::fromUtf8(koren),
                                     QString::fromUtf8(korenovy.name())));
-    odeberMezeryMeziPrvky(*d.dokument_);
     return d;
 }
 
