@@ -43,7 +43,7 @@ const QString kTlacitkoKonec = QStringLiteral("OK");
 constexpr qint64 kBlok = 4096;
 constexpr qint64 kVyrovnavaci = 256 * 1024;
 // Every so many bytes the written part is handed to the disk.
-constexpr qint64 kDavkaNaDisk = 8 * 1024 * 1024;
+constexpr qint64 kDavkaNaDisk = 2 * 1024 * 1024;
 // An error page longer than this is not read to its end.
 constexpr qint64 kChybovaStranka = 1024 * 1024;
 // How often the thread looks at the stop request while the server is silent.
