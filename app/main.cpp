@@ -1,6 +1,10 @@
 #include "main.h"
 
+#include "about.h"
+#include "aktualizace.h"
 #include "dotaz_zmena_hesla.h"
+#include "history.h"
+#include "napoveda.h"
 #include "nastaveni.h"
 #include "okna.h"
 #include "pomocne_fce.h"
@@ -44,7 +48,7 @@ QAction* polozkaListy(QMenuBar* lista, const QString& text, const char* jmeno) {
 
 } // namespace
 
-THlavniFormular::THlavniFormular() {
+THlavniFormular::THlavniFormular() : ServerAktualizace(Tupdate::VychoziServer()) {
     setWindowTitle(QStringLiteral("Kolomat"));
     setObjectName(QStringLiteral("HlavniFormular"));
     QFont pismo(QStringLiteral("MS Shell Dlg"));
@@ -181,6 +185,13 @@ void THlavniFormular::VytvorMenu() {
     connect(Uloitnastaven1, &QAction::triggered, this, &THlavniFormular::Uloitnastaven1Click);
     connect(Prohletotzky1, &QAction::triggered, this, &THlavniFormular::Prohletotzky1Click);
     connect(Konec_rezimu1, &QAction::triggered, this, &THlavniFormular::Konec_rezimu1Click);
+    connect(Provstaktualizaci1, &QAction::triggered, this,
+            &THlavniFormular::Provstaktualizaci1Click);
+    for (QAction* oProgramu : {Informaceoprogramu1, Oprogramu1, Oprogramu2})
+        connect(oProgramu, &QAction::triggered, this, &THlavniFormular::Informaceoprogramu1Click);
+    connect(Historieopravaaktualizac1, &QAction::triggered, this,
+            &THlavniFormular::Historieopravaaktualizac1Click);
+    connect(Npovda1, &QAction::triggered, this, &THlavniFormular::Npovda1Click);
 }
 
 void THlavniFormular::VytvorStavovyRadek() {
@@ -365,4 +376,37 @@ void THlavniFormular::Prohletotzky1Click() {
 void THlavniFormular::Konec_rezimu1Click() {
     aktualniProfil->Prohlizeni->Ukoncit();
     ObnovitHlavniMenu();
+}
+
+void THlavniFormular::Provstaktualizaci1Click() {
+    if (Aktualizace) {
+        Aktualizace->show();
+        Aktualizace->raise();
+        Aktualizace->activateWindow();
+        return;
+    }
+    zpravy::zachyt(this, [&] { Aktualizace = new Tupdate(this, ServerAktualizace); });
+}
+
+void THlavniFormular::Informaceoprogramu1Click() {
+    zpravy::zachyt(this, [&] {
+        TOProgramu okno(this);
+        Vycentruj(&okno, this);
+        okno.exec();
+    });
+}
+
+void THlavniFormular::Historieopravaaktualizac1Click() {
+    zpravy::zachyt(this, [&] {
+        THistorie okno(this);
+        Vycentruj(&okno, this);
+        okno.exec();
+    });
+}
+
+void THlavniFormular::Npovda1Click() {
+    zpravy::zachyt(this, [&] {
+        TNapovedaForm okno(this);
+        okno.exec();
+    });
 }

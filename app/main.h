@@ -5,6 +5,8 @@
 #include "info.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QUrl>
 
 #include <array>
 #include <memory>
@@ -16,6 +18,7 @@ class QMenuBar;
 class QPushButton;
 class QStatusBar;
 class TProfil;
+class Tupdate;
 
 class THlavniFormular : public QMainWindow {
     Q_OBJECT
@@ -45,6 +48,16 @@ public:
     void Uloitnastaven1Click();
     void Prohletotzky1Click();
     void Konec_rezimu1Click();
+    // Opens the update window beside the main window; while an update runs, the item
+    // brings its window forward instead of starting another.
+    void Provstaktualizaci1Click();
+    void Informaceoprogramu1Click();
+    void Historieopravaaktualizac1Click();
+    void Npovda1Click();
+
+    // The update server's base address (tests point it at a server of their own).
+    QUrl ServerAktualizace;
+    QPointer<Tupdate> Aktualizace;
 
     QMenuBar* MainMenu1 = nullptr;
     QMenuBar* MainMenu2 = nullptr;

@@ -6,7 +6,7 @@ set -euo pipefail
 balicky=(
     g++ cmake ninja-build python3        # the build and the test servers
     qt6-base-dev libpugixml-dev          # Qt 6 Widgets/Network/Test, the XML reader
-    libbenchmark-dev                     # bench/
+    libbenchmark-dev curl                # bench/ (curl: the download benchmark)
     fonts-liberation2                    # metric-compatible "Arial" and "Courier New"
 )
 

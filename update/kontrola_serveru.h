@@ -1,0 +1,33 @@
+// The decision of the first request: is the server's question database newer than the
+// learner's one?
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+class QNetworkReply;
+class QUrl;
+class QNetworkRequest;
+
+// What the answer to the HEAD request said.
+struct OdpovedServeru {
+    bool spojeno = false; // an HTTP answer came at all
+    int stav = 0;         // its status code
+    qint64 velikost = -1; // Content-Length, -1 when absent
+    QDateTime zmeneno;    // Last-Modified, invalid when absent
+};
+OdpovedServeru PrectiOdpoved(QNetworkReply& odpoved);
+
+enum class VysledekKontroly {
+    Selhala,  // no answer, an error status, or the local catalogue's time is unreadable
+    Aktualni, // the local catalogue is as new as the server's or newer
+    Novejsi,  // the server has a newer one
+};
+
+// Compares the server's Last-Modified time with the modification time of the local
+// catalogue, both to whole seconds. Without a Last-Modified time nothing can be newer.
+VysledekKontroly PorovnejSServerem(const OdpovedServeru& odpoved, const QString& katalog);
+
+// A request for the catalogue on the update server: redirects followed, no proxy
+// (set on the manager), and given up after limitTichaMs without any data.
+QNetworkRequest PozadavekNaKatalog(const QUrl& adresa, int limitTichaMs);

@@ -1,0 +1,16 @@
+// Putting a downloaded question database in place of the learner's one.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// The catalogue check of a downloaded file: "" when it may replace the catalogue,
+// otherwise the message for the learner (what is wrong, and that the catalogue stays).
+// Reads only files, so it may run on the download thread.
+QString KontrolaStazenehoKatalogu(const QString& stazeny, const QString& katalog);
+
+// Dates a checked download with the server's time and renames it over the catalogue in
+// one step, so that at every moment there is either the old or the new complete
+// catalogue. On failure the download is deleted, the catalogue stays as it was, and
+// KolomatChyba says what went wrong.
+void NahraditKatalog(const QString& stazeny, const QString& katalog, const QDateTime& serverCas);
