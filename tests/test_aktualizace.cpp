@@ -5,6 +5,7 @@
 #include "aktualizace.h"
 #include "generator_katalogu.h"
 #include "http_server.h"
+#include "kontrola_serveru.h"
 #include "main.h"
 #include "pracovni_slozka.h"
 #include "prubeh_stahovani.h"
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimeZone>
 
 using namespace std::chrono_literals;
 
@@ -239,6 +241,25 @@ private slots:
 
         QCOMPARE(MeritkoPrubehu(1000), 0);
         QVERIFY((5LL * 1024 * 1024 * 1024 >> MeritkoPrubehu(5LL * 1024 * 1024 * 1024)) <= INT_MAX);
+    }
+
+    void hlavickyOdpovedi() {
+        const QDateTime cas(QDate(1994, 11, 6), QTime(8, 49, 37), QTimeZone::utc());
+        using H = QList<std::pair<QByteArray, QByteArray>>;
+        for (const QByteArray& datum : {QByteArray("Sun, 06 Nov 1994 08:49:37 GMT"),
+                                        QByteArray("Sunday, 06-Nov-94 08:49:37 GMT"),
+                                        QByteArray("Sun Nov  6 08:49:37 1994")}) {
+            const OdpovedServeru o = PrectiHlavicky(200, H{{"last-modified", datum}});
+            QVERIFY2(o.zmeneno == cas, datum.constData());
+        }
+        const OdpovedServeru o =
+            PrectiHlavicky(200, H{{"Content-Length", " 1536 "}, {"Last-Modified", "včera"}});
+        QCOMPARE(o.velikost, 1536);
+        QVERIFY(!o.zmeneno.isValid());
+        for (const QByteArray& spatna : {QByteArray("-5"), QByteArray("12abc"), QByteArray(""),
+                                         QByteArray("99999999999999999999")})
+            QCOMPARE(PrectiHlavicky(200, H{{"Content-Length", spatna}}).velikost, -1);
+        QCOMPARE(PrectiHlavicky(404, {}).stav, 404);
     }
 
     void aktualniDatabaze() {

@@ -2,8 +2,12 @@
 // learner's one?
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 class QNetworkReply;
 class QUrl;
@@ -17,6 +21,10 @@ struct OdpovedServeru {
     QDateTime zmeneno;    // Last-Modified, invalid when absent
 };
 OdpovedServeru PrectiOdpoved(QNetworkReply& odpoved);
+// The same from the status code and the raw header lines as the server sent them: a
+// Content-Length that is not a plain decimal number counts as absent, and Last-Modified
+// is read in any of the three HTTP date forms (invalid when it is none of them).
+OdpovedServeru PrectiHlavicky(int stav, const QList<std::pair<QByteArray, QByteArray>>& hlavicky);
 
 enum class VysledekKontroly {
     Selhala,  // no answer, an error status, or the local catalogue's time is unreadable
