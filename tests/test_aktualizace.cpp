@@ -357,7 +357,8 @@ private slots:
             ChybovyServer server(c, NovyKatalog());
             Pozorovatel p;
             Aktualizuj(p, server.adresa());
-            QCOMPARE(server.pocetGet, 1);
+            // Qt may resend a GET whose connection closed early; it never succeeds.
+            QVERIFY(server.pocetGet >= 1);
             QCOMPARE(p.snimky.size(), 1);
             QCOMPARE(p.snimky[0].druh, zpravy::Druh::Chyba);
             QCOMPARE(p.snimky[0].text, kPreruseno);

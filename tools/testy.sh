@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Kolomat and runs the whole test suite headless.
 #   tools/testy.sh              the normal build in build/
-#   tools/testy.sh --sanitize   the same tests built with AddressSanitizer and
-#                               UndefinedBehaviorSanitizer in build-asan/
+#   tools/testy.sh --sanitize   the same tests built by clang with AddressSanitizer and
+#                               UndefinedBehaviorSanitizer in build-asan/, plus the
+#                               fuzz targets for a bounded time
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,7 +11,8 @@ slozka=build
 volby=()
 if [ "${1:-}" = "--sanitize" ]; then
     slozka=build-asan
-    volby=(-DKOLOMAT_SANITIZE=ON -DKOLOMAT_BENCH=OFF)
+    volby=(-DKOLOMAT_SANITIZE=ON -DKOLOMAT_FUZZ=ON -DKOLOMAT_BENCH=OFF
+           -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)
 fi
 
 cmake -S . -B "$slozka" -G Ninja "${volby[@]}"

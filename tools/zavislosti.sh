@@ -8,6 +8,7 @@ balicky=(
     qt6-base-dev libpugixml-dev          # Qt 6 Widgets/Network/Test, the XML reader
     libbenchmark-dev curl                # bench/ (curl: the download benchmark)
     fonts-liberation2                    # metric-compatible "Arial" and "Courier New"
+    clang libclang-rt-14-dev             # the sanitizer build and the fuzz targets
 )
 
 chybi=()
