@@ -3,6 +3,8 @@
 #include "chyba.h"
 #include "pomocne_fce.h"
 
+#include <QFileInfo>
+
 namespace {
 
 KolomatChyba chybaPrevodu(const char* prvek, const QString& hodnota, const QString& co) {
@@ -82,6 +84,52 @@ void TXMLVysledkyType::Uloz() const {
     dokument_.uloz(kSouborVysledku);
 }
 
+int TXMLVysledkyType::OdeberAUloz(const std::vector<TXMLVysledekType>& zaznamy) {
+    // One pass over the records: a record identical to the next one to delete goes,
+    // any other is passed by. The positions found here are then removed from a copy,
+    // which is what gets written.
+    std::vector<XmlPrvek> odebrat;
+    std::vector<size_t> pozice;
+    size_t dalsi = 0;
+    size_t index = 0;
+    XmlPrvek koren = dokument_.koren();
+    for (XmlPrvek p = koren.prvniPolozka("Vysledek"); p.platny() && dalsi < zaznamy.size();
+         p = p.dalsiPolozka("Vysledek"), ++index) {
+        if (p == zaznamy[dalsi].Prvek()) {
+            odebrat.push_back(p);
+            pozice.push_back(index);
+            ++dalsi;
+        }
+    }
+    if (odebrat.empty())
+        return 0;
+
+    XmlDokument kopie = XmlDokument::zBajtu(dokument_.doBajtu(), kSouborVysledku, "Vysledky");
+    XmlPrvek korenKopie = kopie.koren();
+    std::vector<XmlPrvek> vKopii;
+    vKopii.reserve(odebrat.size());
+    size_t k = 0;
+    index = 0;
+    for (XmlPrvek p = korenKopie.prvniPolozka("Vysledek"); p.platny() && k < pozice.size();
+         p = p.dalsiPolozka("Vysledek"), ++index) {
+        if (index == pozice[k]) {
+            vKopii.push_back(p);
+            ++k;
+        }
+    }
+    for (const XmlPrvek& p : vKopii)
+        korenKopie.odeber(p);
+    kopie.uloz(kSouborVysledku);
+
+    for (const XmlPrvek& p : odebrat)
+        koren.odeber(p);
+    return static_cast<int>(odebrat.size());
+}
+
+bool VysledkyExistuji() {
+    return QFileInfo::exists(kSouborVysledku);
+}
+
 TXMLVysledkyType NacistVysledky() {
     return TXMLVysledkyType(XmlDokument::nacti(kSouborVysledku, "Vysledky"));
 }
@@ -91,7 +139,8 @@ TXMLVysledkyType NoveVysledky() {
 }
 
 void PridatVysledek(const TVysledek& v) {
-    TXMLVysledkyType koren = SouborExistuje(kSouborVysledku) ? NacistVysledky() : NoveVysledky();
+    // SouborExistuje would call an unreadable file missing, and it would be replaced.
+    TXMLVysledkyType koren = VysledkyExistuji() ? NacistVysledky() : NoveVysledky();
     TXMLVysledekType z = koren.Insert(koren.Count());
     z.setTypTestu(v.TypTestu);
     z.setProfil(v.Profil);
@@ -118,25 +167,11 @@ std::vector<TXMLVysledekType> VysledkyProfilu(const TXMLVysledkyType& koren, con
 }
 
 void SmazatVysledek(TXMLVysledkyType& koren, const TXMLVysledekType& zaznam) {
-    const int index = koren.IndexOf(zaznam);
-    if (index < 0)
-        return;
-    koren.Delete(index);
-    koren.Uloz();
+    koren.OdeberAUloz({zaznam});
 }
 
 void SmazatVysledky(TXMLVysledkyType& koren, const std::vector<TXMLVysledekType>& zaznamy) {
-    // One pass: a record that is the next one to delete goes, any other is passed by.
-    size_t dalsi = 0;
-    for (const TXMLVysledekType& z : koren.Zaznamy()) {
-        if (dalsi == zaznamy.size())
-            break;
-        if (z == zaznamy[dalsi]) {
-            koren.Odeber(z);
-            ++dalsi;
-        }
-    }
-    koren.Uloz();
+    koren.OdeberAUloz(zaznamy);
 }
 
 int OdebratVysledkyProfilu(TXMLVysledkyType& koren, const QString& profil) {
