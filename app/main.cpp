@@ -1,7 +1,10 @@
 #include "main.h"
 
+#include "XML_vysledky.h"
+#include "dotaz_procvic_zk.h"
 #include "okna.h"
 #include "profil_trida.h"
+#include "vysledkyPZ.h"
 #include "zpravy.h"
 
 #include <QBoxLayout>
@@ -171,6 +174,12 @@ void THlavniFormular::VytvorMenu() {
             &THlavniFormular::Zobrazitstavovdek1Click);
     connect(Prohletotzky1, &QAction::triggered, this, &THlavniFormular::Prohletotzky1Click);
     connect(Konec_rezimu1, &QAction::triggered, this, &THlavniFormular::Konec_rezimu1Click);
+    connect(Procviovatotzky1, &QAction::triggered, this, &THlavniFormular::Procviovatotzky1Click);
+    connect(Zkouetotzky1, &QAction::triggered, this, &THlavniFormular::Zkouetotzky1Click);
+    connect(Konecreimu1, &QAction::triggered, this, &THlavniFormular::Konecreimu1Click);
+    connect(Oznasprvnouodpov1, &QAction::triggered, this, &THlavniFormular::Oznasprvnouodpov1Click);
+    connect(Procviovn1, &QAction::triggered, this, &THlavniFormular::Procviovn1Click);
+    connect(Zkouen1, &QAction::triggered, this, &THlavniFormular::Zkouen1Click);
 }
 
 void THlavniFormular::VytvorStavovyRadek() {
@@ -283,4 +292,99 @@ void THlavniFormular::Prohletotzky1Click() {
 void THlavniFormular::Konec_rezimu1Click() {
     aktualniProfil->Prohlizeni->Ukoncit();
     ObnovitHlavniMenu();
+}
+
+void THlavniFormular::Procviovatotzky1Click() {
+    SpustitProcvicovaniZkouseni(false);
+}
+
+void THlavniFormular::Zkouetotzky1Click() {
+    SpustitProcvicovaniZkouseni(true);
+}
+
+void THlavniFormular::SpustitProcvicovaniZkouseni(bool zkouseni) {
+    VybraneOtazky.clear();
+    const bool vybrano = zpravy::zachyt(this, [&] {
+        const TInfo nastaveni = VyplnitInfo();
+        TDotazProcvicovaniZkouseni dotaz(this, nastaveni.Kategorie, nastaveni.Postupny_vyber,
+                                         VybraneOtazky);
+        Vycentruj(&dotaz, this);
+        dotaz.lbNadpis->setText(zkouseni ? QStringLiteral("Zkoušení otázek")
+                                         : QStringLiteral("Procvičování otázek"));
+        dotaz.lbNadpis->adjustSize();
+        dotaz.lbNadpis->move((dotaz.width() - dotaz.lbNadpis->width()) / 2, dotaz.lbNadpis->y());
+        dotaz.btnStart->setText(dotaz.btnStart->text() + (zkouseni
+                                                              ? QStringLiteral(" Zkoušení")
+                                                              : QStringLiteral(" Procvičování")));
+        dotaz.btnStart->resize(
+            std::max(dotaz.btnStart->width(), dotaz.btnStart->sizeHint().width()),
+            dotaz.btnStart->height());
+        dotaz.btnStart->move((dotaz.width() - dotaz.btnStart->width()) / 2, dotaz.btnStart->y());
+        // However the dialog is closed, the run starts with what it left in the list.
+        dotaz.exec();
+    });
+    // No question to ask (every category off, or the database unreadable): no run.
+    if (!vybrano || VybraneOtazky.empty())
+        return;
+
+    PrepniMenu(this, MainMenu3);
+    Oznasprvnouodpov1->setEnabled(!zkouseni);
+    Oznasprvnouodpov1->setVisible(!zkouseni);
+    StatusBar->hide();
+    const TInfo info = VyplnitInfo();
+    TViewPrZk& view = zkouseni ? static_cast<TViewPrZk&>(*aktualniProfil->Zkouseni)
+                               : static_cast<TViewPrZk&>(*aktualniProfil->Procvicovani);
+    const QString chyba = zpravy::textChyby([&] {
+        if (zkouseni)
+            aktualniProfil->Zkouseni->Spustit(info, VybraneOtazky);
+        else
+            aktualniProfil->Procvicovani->Spustit(info, VybraneOtazky);
+    });
+    if (chyba.isEmpty())
+        return;
+    // The mode did not start: back to the idle menu before the user reads why.
+    if (view.JeAktivni())
+        view.Ukoncit();
+    ObnovitHlavniMenu();
+    zpravy::chyba(this, chyba);
+}
+
+void THlavniFormular::Konecreimu1Click() {
+    if (aktualniProfil->Procvicovani->JeAktivni())
+        aktualniProfil->Procvicovani->Ukoncit();
+    else
+        aktualniProfil->Zkouseni->Ukoncit();
+    ObnovitHlavniMenu();
+}
+
+void THlavniFormular::Oznasprvnouodpov1Click() {
+    zpravy::zachyt(this, [&] { aktualniProfil->Procvicovani->Napoveda(); });
+}
+
+void THlavniFormular::Procviovn1Click() {
+    OtevritVysledkyZ(kVysledkyProcvicovani,
+                     QStringLiteral("Protokol procvičování zatím nebyl vytvořen!"));
+}
+
+void THlavniFormular::Zkouen1Click() {
+    OtevritVysledkyZ(kVysledkyZkouseni, QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!"));
+}
+
+void THlavniFormular::OtevritVysledkyZ(std::uint8_t typ, const QString& zadne) {
+    // Only the file's presence is tested, not whether it holds runs of that kind. A file
+    // that is there but cannot be read opens the list, which says what is wrong with it.
+    if (!VysledkyExistuji()) {
+        zpravy::informace(this, zadne);
+        return;
+    }
+    OtevritVysledky(typ);
+}
+
+void THlavniFormular::OtevritVysledky(std::uint8_t typ) {
+    TypVysledku = typ;
+    zpravy::zachyt(this, [&] {
+        TPZVysledky okno(this, VyplnitInfo().Nazev, TypVysledku);
+        Vycentruj(&okno, this);
+        okno.exec();
+    });
 }

@@ -1,5 +1,7 @@
 #include "profil_trida.h"
 
-TProfil::TProfil() : Prohlizeni(std::make_unique<TProhlizeni>()) {}
+TProfil::TProfil()
+    : Procvicovani(std::make_unique<TProcvicovani>()), Prohlizeni(std::make_unique<TProhlizeni>()),
+      Zkouseni(std::make_unique<TZkouseni>()) {}
 
 TProfil::~TProfil() = default;

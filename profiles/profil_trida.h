@@ -2,6 +2,7 @@
 // owner of the three question views, which live as long as it does.
 #pragma once
 
+#include "rezimy.h"
 #include "view_abstract.h"
 
 #include <QString>
@@ -25,5 +26,8 @@ public:
     QString Pismo_font;
     int Pismo_velikost = 0;
 
+    // Declared in the order of creation.
+    std::unique_ptr<TProcvicovani> Procvicovani;
     std::unique_ptr<TProhlizeni> Prohlizeni;
+    std::unique_ptr<TZkouseni> Zkouseni;
 };
