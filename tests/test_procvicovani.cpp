@@ -49,7 +49,11 @@ private slots:
         OknoTestu okno;
         okno.nastaveni.Nazev = QStringLiteral("Jana");
         okno.show();
+        QVERIFY(QTest::qWaitForWindowActive(&okno));
         Spust(okno.Procviovatotzky1, Pocet(3)); // questions 1, 2, 3 (3 has no c)
+        okno.activateWindow();                  // the offscreen platform leaves that to the program
+        QVERIFY(QTest::qWaitForWindowActive(&okno));
+        QCOMPARE(QApplication::focusWidget(), okno.btn); // the keys arrive there
         QCOMPARE(okno.Stav(), THlavniFormular::StavMenu::Procvicovani);
         QVERIFY(okno.Oznasprvnouodpov1->isVisible() && okno.Oznasprvnouodpov1->isEnabled());
         QVERIFY(!okno.StatusBar->isVisibleTo(&okno));
@@ -97,6 +101,9 @@ private slots:
         auto* box = prvek<TextovePole>(&okno, spatny == u'A' ? "mA" : "mB");
         QTest::mouseClick(box->viewport(), Qt::LeftButton);
         QCOMPARE(Znacka(&okno, spatny == u'A' ? "imgA" : "imgB"), QStringLiteral("yes"));
+        QCOMPARE(QApplication::focusWidget(), okno.btn);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // the focus stays
+        QCOMPARE(QApplication::focusWidget(), okno.btn);
 
         // The right button confirms: the wrong choice is marked "no", the correct one
         // "mistake", and the question goes back into the queue.
@@ -240,7 +247,8 @@ private slots:
             QCOMPARE(v.lbUspesnost->text(), QStringLiteral("Úspěšnost: 100%"));
         });
         QTest::keyClick(okno.btn, Qt::Key_Return);
-        const TXMLVysledekType z = NacistVysledky()[0];
+        const TXMLVysledkyType soubor = NacistVysledky();
+        const TXMLVysledekType z = soubor[0];
         QCOMPARE(z.SNapovedou(), 1);
         QCOMPARE(z.SNapovedouCisla(), QStringLiteral("1"));
         QCOMPARE(z.Spatne(), 0);
