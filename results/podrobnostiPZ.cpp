@@ -89,7 +89,7 @@ TPZPodrobnosti::TPZPodrobnosti(QWidget* vlastnik, const TXMLVysledekType& z,
                           QStringLiteral("Kategorie, z nichž se skládal test:"), 8, 32, true);
     const char* jmena[] = {"lb1", "lb2", "lb3", "lb4", "lb5", "lb6", "lb7"};
     for (size_t k = 0; k < lbRadky.size(); ++k)
-        lbRadky[k] = popisek(this, jmena[k], NazevKategorie(static_cast<int>(k) + 1), 24,
+        lbRadky[k] = popisek(this, jmena[k], NazevKategorie(static_cast<int>(k) + 1), 16,
                              kHorniRadekKategorii + kRozestupKategorii * static_cast<int>(k));
     b2 = cara(this, "b2", 152);
     lbPocet = popisek(this, "lbPocet", QStringLiteral("Počet otázek: "), 8, 158, true);

@@ -126,9 +126,6 @@ TPZVysledky::TPZVysledky(QWidget* vlastnik, const QString& profil, std::uint8_t 
     sgTab->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     sgTab->verticalHeader()->setDefaultSectionSize(20);
     sgTab->horizontalHeader()->setHighlightSections(false);
-    const int sirky[kSloupcuVysledku] = {100, 50, 60, 80, 90, 90, 80};
-    for (int s = 0; s < kSloupcuVysledku; ++s)
-        sgTab->horizontalHeader()->resizeSection(s, sirky[s]);
 
     btnPodrobnosti = tlacitko(this, "btnPodrobnosti", QStringLiteral("&Podrobnosti"), 4, 100);
     btnVymazatZaznam =
@@ -162,6 +159,34 @@ int TPZVysledky::VybranyRadek() const {
 
 void TPZVysledky::Naplnit(int vybrany) {
     model_->nastav(&radky_);
+    // The designed widths; a font too wide for them is set a little smaller, and a
+    // column is widened only when even the smallest font does not fit. Measured on the
+    // longest text of each column, which is cheap even for a long list.
+    const int sirky[kSloupcuVysledku] = {100, 50, 60, 80, 90, 90, 80};
+    std::array<QString, kSloupcuVysledku> nejdelsi;
+    for (int s = 0; s < kSloupcuVysledku; ++s) {
+        nejdelsi[static_cast<size_t>(s)] =
+            model_->headerData(s, Qt::Horizontal, Qt::DisplayRole).toString();
+        for (const RadekVysledku& r : radky_)
+            if (r[static_cast<size_t>(s)].size() > nejdelsi[static_cast<size_t>(s)].size())
+                nejdelsi[static_cast<size_t>(s)] = r[static_cast<size_t>(s)];
+    }
+    QHeaderView* zahlavi = sgTab->horizontalHeader();
+    for (;;) {
+        const QFontMetrics metriky(sgTab->font());
+        bool vejde = true;
+        for (int s = 0; s < kSloupcuVysledku; ++s) {
+            const int potreba = metriky.horizontalAdvance(nejdelsi[static_cast<size_t>(s)]) + 12;
+            vejde = vejde && potreba <= sirky[s];
+            zahlavi->resizeSection(s, std::max(sirky[s], potreba));
+        }
+        QFont pismo = sgTab->font();
+        const int velikost = QFontInfo(pismo).pixelSize();
+        if (vejde || velikost <= 9)
+            break;
+        pismo.setPixelSize(velikost - 1);
+        sgTab->setFont(pismo);
+    }
     const bool prazdny = zaznamy_.empty();
     for (QWidget* w :
          std::initializer_list<QWidget*>{btnPodrobnosti, btnVymazatZaznam, btnVymazatVse, sgTab})

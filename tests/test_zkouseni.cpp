@@ -1,4 +1,5 @@
 // Exam runs and the options dialog, driven through the real main window.
+#include "XML_otazky.h"
 #include "XML_vysledky.h"
 #include "beh_podpora.h"
 #include "pomocne_fce.h"
@@ -223,6 +224,53 @@ private slots:
         QCOMPARE(zpravy.pocet(), 2);
         QVERIFY(zpravy.posledni().contains(QStringLiteral("otazky.xml")));
         QCOMPARE(okno.Stav(), THlavniFormular::StavMenu::Necinny);
+    }
+
+    void dodanyKatalog() {
+        const QString data = qEnvironmentVariable("KOLOMAT_DATA");
+        if (!QFileInfo::exists(data + QStringLiteral("/otazky.xml")))
+            QSKIP("the shipped catalogue is not in the data folder");
+        PracovniSlozka slozka;
+        QFile::copy(data + QStringLiteral("/otazky.xml"), QStringLiteral("otazky.xml"));
+        QDir().mkdir(QStringLiteral("grafika"));
+        for (const QFileInfo& f :
+             QDir(data + QStringLiteral("/grafika")).entryInfoList(QDir::Files))
+            QFile::copy(f.filePath(), QStringLiteral("grafika/") + f.fileName());
+        TOtazka databaze;
+        // The correct answer's slot, found by its text in the catalogue.
+        const auto spravny = [&](QWidget* okno) {
+            databaze.Nacti(CisloOtazky(okno));
+            const QString& text = databaze.Spravne == u"A"   ? databaze.A
+                                  : databaze.Spravne == u"B" ? databaze.B
+                                                             : databaze.C;
+            const char* pole[] = {"mA", "mB", "mC"};
+            for (int i = 0; i < 3; ++i)
+                if (!prvek(okno, pole[i])->isHidden() &&
+                    prvek<TextovePole>(okno, pole[i])->text() == text)
+                    return QChar(u'A' + i);
+            return QChar();
+        };
+        OknoTestu okno;
+        okno.nastaveni.Postupny_vyber = false;
+        okno.show();
+        for (QAction* rezim : {okno.Procviovatotzky1, okno.Zkouetotzky1}) {
+            Spust(rezim);
+            QCOMPARE(okno.VybraneOtazky.size(), size_t(20));
+            for (int i = 0; i < 20; ++i) {
+                const QChar slot = spravny(&okno);
+                QVERIFY2(!slot.isNull(), qPrintable(QString::number(CisloOtazky(&okno))));
+                QTest::keyClick(okno.btn, KlavesaSlotu(slot));
+                QTest::keyClick(okno.btn, Qt::Key_Return);
+                if (i < 19)
+                    QTest::keyClick(okno.btn, Qt::Key_Return);
+            }
+            NaOkno<TPZVyhodnoceni>([](TPZVyhodnoceni& v) {
+                QCOMPARE(v.lbUspesnost->text(), QStringLiteral("Úspěšnost: 100%"));
+            });
+            QTest::keyClick(okno.btn, Qt::Key_Return);
+            QCOMPARE(okno.Stav(), THlavniFormular::StavMenu::Necinny);
+        }
+        QCOMPARE(NacistVysledky().Count(), 2);
     }
 
 private:

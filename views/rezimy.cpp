@@ -196,6 +196,9 @@ void TViewPrZk::Sestavit(const TInfo& info) {
     pnOznameni->setAlignment(Qt::AlignCenter);
     pnOznameni->setFrameStyle(QFrame::Panel | QFrame::Raised);
     pnOznameni->setAutoFillBackground(true);
+    QPalette plocha = pnOznameni->palette();
+    plocha.setColor(QPalette::Window, plocha.color(QPalette::Button));
+    pnOznameni->setPalette(plocha);
     QFont tucne = pnOznameni->font();
     tucne.setBold(true);
     pnOznameni->setFont(tucne);

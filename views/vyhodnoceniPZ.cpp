@@ -74,6 +74,9 @@ TPZVyhodnoceni::TPZVyhodnoceni(QWidget* vlastnik)
     QFont male = lbProtokol->font();
     male.setPixelSize(std::max(8, QFontInfo(male).pixelSize() - 2));
     lbProtokol->setFont(male);
+    // A wide font would push the line past the window's edge: it wraps instead.
+    lbProtokol->setWordWrap(true);
+    lbProtokol->setFixedWidth(width() - 16 - 8);
     styl(lbProtokol, QColor(128, 0, 0), false);
 
     btnOK = new QPushButton(QStringLiteral("&OK"), this);
