@@ -304,6 +304,40 @@ private slots:
         okno.Konecreimu1->trigger(); // with the flash showing or not
     }
 
+    void celyBehKlavesnici() {
+        PracovniSlozka slozka;
+        ZapisKatalog();
+        ZapisBarevneZnacky();
+        OknoTestu okno;
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowActive(&okno));
+        // Alt+S, C: "Pro&cvičovat otázky"; in the dialog the arrow keys set the count
+        // and Enter starts.
+        NaOkno<TDotazProcvicovaniZkouseni>([](TDotazProcvicovaniZkouseni& d) {
+            QCOMPARE(d.focusWidget(), d.cbPocetOtazek);
+            for (int i = 0; i < 18; ++i)
+                QTest::keyClick(d.focusWidget(), Qt::Key_Left);
+            QTest::keyClick(d.focusWidget(), Qt::Key_Return); // the start button is default
+        });
+        QTest::keyClick(&okno, Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_C);
+        QTRY_COMPARE(okno.Stav(), THlavniFormular::StavMenu::Procvicovani);
+        QCOMPARE(text(&okno, "lbPocitadlo1"), QStringLiteral("Otázek k procvičení: 2"));
+        okno.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&okno));
+        // Alt+Z: the hint from the practice menu bar.
+        QTest::keyClick(&okno, Qt::Key_Z, Qt::AltModifier);
+        QTRY_VERIFY(!view(okno).Ceka());
+        QCOMPARE(view(okno).Beh().Vybrane[0].PocetNapoved, 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(CisloOtazky(&okno), 2);
+        // Alt+K: "Konec režimu".
+        QTest::keyClick(&okno, Qt::Key_K, Qt::AltModifier);
+        QTRY_COMPARE(okno.Stav(), THlavniFormular::StavMenu::Necinny);
+        QVERIFY(!QFile::exists(kSouborVysledku));
+    }
+
     void souborVysledkuNelzePouzit() {
         PracovniSlozka slozka;
         ZapisKatalog();

@@ -16,6 +16,8 @@ QScrollBar* posuvnik(QWidget* rodic, const char* jmeno, int y) {
     p->setGeometry(16, y, 268, 16);
     p->setSingleStep(1);
     p->setPageStep(10);
+    // Qt's scroll bars invert the arrow keys; here Left means fewer, Right more.
+    p->setInvertedControls(false);
     return p;
 }
 
