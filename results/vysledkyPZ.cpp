@@ -150,7 +150,10 @@ TPZVysledky::TPZVysledky(QWidget* vlastnik, const QString& profil, std::uint8_t 
     sgTab->setFocus();
 }
 
-TPZVysledky::~TPZVysledky() = default;
+TPZVysledky::~TPZVysledky() {
+    // The grid goes after the rows it shows.
+    model_->nastav(nullptr);
+}
 
 int TPZVysledky::VybranyRadek() const {
     const QModelIndex i = sgTab->currentIndex();

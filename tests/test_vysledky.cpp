@@ -176,6 +176,8 @@ private slots:
             const auto vse = koren.Zaznamy();
             QVERIFY_THROWS_EXCEPTION(KolomatChyba, SmazatVysledky(koren, vse));
             QVERIFY_THROWS_EXCEPTION(KolomatChyba, SmazatVysledek(koren, vse[0]));
+            QVERIFY_THROWS_EXCEPTION(KolomatChyba,
+                                     PridatVysledek(Zaznam(QStringLiteral("Jana"), kTypZkouseni)));
             QCOMPARE(koren.Count(), 3);
             QCOMPARE(koren[0].PocetOtazek(), 2);
         }
