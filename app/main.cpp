@@ -1,7 +1,9 @@
 #include "main.h"
 
+#include "XML_vysledky.h"
 #include "about.h"
 #include "aktualizace.h"
+#include "dotaz_procvic_zk.h"
 #include "dotaz_zmena_hesla.h"
 #include "history.h"
 #include "napoveda.h"
@@ -10,6 +12,7 @@
 #include "pomocne_fce.h"
 #include "profil_sprava.h"
 #include "profil_trida.h"
+#include "vysledkyPZ.h"
 #include "zpravy.h"
 
 #include <QBoxLayout>
@@ -192,6 +195,12 @@ void THlavniFormular::VytvorMenu() {
     connect(Historieopravaaktualizac1, &QAction::triggered, this,
             &THlavniFormular::Historieopravaaktualizac1Click);
     connect(Npovda1, &QAction::triggered, this, &THlavniFormular::Npovda1Click);
+    connect(Procviovatotzky1, &QAction::triggered, this, &THlavniFormular::Procviovatotzky1Click);
+    connect(Zkouetotzky1, &QAction::triggered, this, &THlavniFormular::Zkouetotzky1Click);
+    connect(Konecreimu1, &QAction::triggered, this, &THlavniFormular::Konecreimu1Click);
+    connect(Oznasprvnouodpov1, &QAction::triggered, this, &THlavniFormular::Oznasprvnouodpov1Click);
+    connect(Procviovn1, &QAction::triggered, this, &THlavniFormular::Procviovn1Click);
+    connect(Zkouen1, &QAction::triggered, this, &THlavniFormular::Zkouen1Click);
 }
 
 void THlavniFormular::VytvorStavovyRadek() {
@@ -391,6 +400,101 @@ void THlavniFormular::Provstaktualizaci1Click() {
 void THlavniFormular::Informaceoprogramu1Click() {
     zpravy::zachyt(this, [&] {
         TOProgramu okno(this);
+        Vycentruj(&okno, this);
+        okno.exec();
+    });
+}
+
+void THlavniFormular::Procviovatotzky1Click() {
+    SpustitProcvicovaniZkouseni(false);
+}
+
+void THlavniFormular::Zkouetotzky1Click() {
+    SpustitProcvicovaniZkouseni(true);
+}
+
+void THlavniFormular::SpustitProcvicovaniZkouseni(bool zkouseni) {
+    VybraneOtazky.clear();
+    const bool vybrano = zpravy::zachyt(this, [&] {
+        const TInfo nastaveni = VyplnitInfo();
+        TDotazProcvicovaniZkouseni dotaz(this, nastaveni.Kategorie, nastaveni.Postupny_vyber,
+                                         VybraneOtazky);
+        Vycentruj(&dotaz, this);
+        dotaz.lbNadpis->setText(zkouseni ? QStringLiteral("Zkoušení otázek")
+                                         : QStringLiteral("Procvičování otázek"));
+        dotaz.lbNadpis->adjustSize();
+        dotaz.lbNadpis->move((dotaz.width() - dotaz.lbNadpis->width()) / 2, dotaz.lbNadpis->y());
+        dotaz.btnStart->setText(dotaz.btnStart->text() + (zkouseni
+                                                              ? QStringLiteral(" Zkoušení")
+                                                              : QStringLiteral(" Procvičování")));
+        dotaz.btnStart->resize(
+            std::max(dotaz.btnStart->width(), dotaz.btnStart->sizeHint().width()),
+            dotaz.btnStart->height());
+        dotaz.btnStart->move((dotaz.width() - dotaz.btnStart->width()) / 2, dotaz.btnStart->y());
+        // However the dialog is closed, the run starts with what it left in the list.
+        dotaz.exec();
+    });
+    // No question to ask (every category off, or the database unreadable): no run.
+    if (!vybrano || VybraneOtazky.empty())
+        return;
+
+    PrepniMenu(this, MainMenu3);
+    Oznasprvnouodpov1->setEnabled(!zkouseni);
+    Oznasprvnouodpov1->setVisible(!zkouseni);
+    StatusBar->hide();
+    const TInfo info = VyplnitInfo();
+    TViewPrZk& view = zkouseni ? static_cast<TViewPrZk&>(*aktualniProfil->Zkouseni)
+                               : static_cast<TViewPrZk&>(*aktualniProfil->Procvicovani);
+    const QString chyba = zpravy::textChyby([&] {
+        if (zkouseni)
+            aktualniProfil->Zkouseni->Spustit(info, VybraneOtazky);
+        else
+            aktualniProfil->Procvicovani->Spustit(info, VybraneOtazky);
+    });
+    if (chyba.isEmpty())
+        return;
+    // The mode did not start: back to the idle menu before the user reads why.
+    if (view.JeAktivni())
+        view.Ukoncit();
+    ObnovitHlavniMenu();
+    zpravy::chyba(this, chyba);
+}
+
+void THlavniFormular::Konecreimu1Click() {
+    if (aktualniProfil->Procvicovani->JeAktivni())
+        aktualniProfil->Procvicovani->Ukoncit();
+    else
+        aktualniProfil->Zkouseni->Ukoncit();
+    ObnovitHlavniMenu();
+}
+
+void THlavniFormular::Oznasprvnouodpov1Click() {
+    zpravy::zachyt(this, [&] { aktualniProfil->Procvicovani->Napoveda(); });
+}
+
+void THlavniFormular::Procviovn1Click() {
+    OtevritVysledkyZ(kVysledkyProcvicovani,
+                     QStringLiteral("Protokol procvičování zatím nebyl vytvořen!"));
+}
+
+void THlavniFormular::Zkouen1Click() {
+    OtevritVysledkyZ(kVysledkyZkouseni, QStringLiteral("Protokol zkoušení zatím nebyl vytvořen!"));
+}
+
+void THlavniFormular::OtevritVysledkyZ(std::uint8_t typ, const QString& zadne) {
+    // Only the file's presence is tested, not whether it holds runs of that kind. A file
+    // that is there but cannot be read opens the list, which says what is wrong with it.
+    if (!VysledkyExistuji()) {
+        zpravy::informace(this, zadne);
+        return;
+    }
+    OtevritVysledky(typ);
+}
+
+void THlavniFormular::OtevritVysledky(std::uint8_t typ) {
+    TypVysledku = typ;
+    zpravy::zachyt(this, [&] {
+        TPZVysledky okno(this, VyplnitInfo().Nazev, TypVysledku);
         Vycentruj(&okno, this);
         okno.exec();
     });

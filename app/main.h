@@ -3,13 +3,16 @@
 #pragma once
 
 #include "info.h"
+#include "vyber_otazek.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QUrl>
 
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -35,7 +38,10 @@ public:
 
     bool Prihlasit();
     void ObnovitStav();
-    TInfo VyplnitInfo();
+    // Virtual so that tests can run the modes with the settings they need.
+    virtual TInfo VyplnitInfo();
+    // Lists the stored runs of a kind (0 practice, 1 exam) for the profile.
+    void OtevritVysledky(std::uint8_t typ);
     TProfil& AktualniProfil() { return *aktualniProfil; }
 
     // Menu handlers.
@@ -58,6 +64,17 @@ public:
     // The update server's base address (tests point it at a server of their own).
     QUrl ServerAktualizace;
     QPointer<Tupdate> Aktualizace;
+    void Procviovatotzky1Click();
+    void Zkouetotzky1Click();
+    void Konecreimu1Click();
+    void Oznasprvnouodpov1Click();
+    void Procviovn1Click();
+    void Zkouen1Click();
+
+    // The run list that the options dialog fills and the practice or exam view takes.
+    std::vector<TVybranaOtazka> VybraneOtazky;
+    // Which runs the results list shows: 0 practice, 1 exam.
+    std::uint8_t TypVysledku = 0;
 
     QMenuBar* MainMenu1 = nullptr;
     QMenuBar* MainMenu2 = nullptr;
@@ -105,6 +122,9 @@ private:
     void ZobrazHint(const QString& hint);
     // Back to the idle menu bar and the status bar as its menu item says.
     void ObnovitHlavniMenu();
+    // The options dialog, then the practice or the exam run on what it chose.
+    void SpustitProcvicovaniZkouseni(bool zkouseni);
+    void OtevritVysledkyZ(std::uint8_t typ, const QString& zadne);
 
     std::unique_ptr<TProfil> aktualniProfil;
 };

@@ -45,7 +45,9 @@ bool TextNaLogickou(const QString& text, bool* ok) {
     return false;
 }
 
-TProfil::TProfil() : Prohlizeni(std::make_unique<TProhlizeni>()) {}
+TProfil::TProfil()
+    : Procvicovani(std::make_unique<TProcvicovani>()), Prohlizeni(std::make_unique<TProhlizeni>()),
+      Zkouseni(std::make_unique<TZkouseni>()) {}
 
 TProfil::~TProfil() = default;
 

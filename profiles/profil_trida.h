@@ -7,6 +7,7 @@
 #pragma once
 
 #include "XML_profily.h"
+#include "rezimy.h"
 #include "view_abstract.h"
 
 #include <QString>
@@ -59,7 +60,10 @@ public:
     QString Pismo_font;
     int Pismo_velikost = 0;
 
+    // Declared in the order of creation.
+    std::unique_ptr<TProcvicovani> Procvicovani;
     std::unique_ptr<TProhlizeni> Prohlizeni;
+    std::unique_ptr<TZkouseni> Zkouseni;
 
 private:
     TXMLProfilyType XMLProfily;

@@ -3,6 +3,11 @@
 #include "chyba.h"
 #include "pomocne_fce.h"
 
+#include <QFileInfo>
+#include <QLocale>
+
+#include <cstring>
+
 namespace {
 
 KolomatChyba chybaPrevodu(const char* prvek, const QString& hodnota, const QString& co) {
@@ -11,11 +16,78 @@ KolomatChyba chybaPrevodu(const char* prvek, const QString& hodnota, const QStri
                             .arg(kSouborVysledku, hodnota, QString::fromUtf8(prvek), co));
 }
 
+// The system's long time format may end in a time zone name ("08:00:01 UTC"), which
+// cannot be read back into a time of day; the time is read without it.
+QTime casBezZony(const QString& text) {
+    const QLocale system = QLocale::system();
+    QString format = system.timeFormat(QLocale::LongFormat);
+    if (!format.contains(QLatin1Char('t')))
+        return {};
+    format = format.remove(QLatin1Char('t')).trimmed();
+    const QString t = text.trimmed();
+    const qsizetype mezera = t.lastIndexOf(QLatin1Char(' '));
+    if (mezera < 0)
+        return {};
+    return system.toTime(t.left(mezera).trimmed(), format);
+}
+
+// The three decimal fields of the form the program writes ("5.12.2006", "14:07:33"),
+// read without the general date parser, which is slow over a long list.
+bool triCisla(const QString& text, QChar oddelovac, int& a, int& b, int& c, int minC) {
+    const QStringView t = QStringView(text).trimmed();
+    int pole[3] = {0, 0, 0};
+    int cifer[3] = {0, 0, 0};
+    int k = 0;
+    for (QChar z : t) {
+        if (z == oddelovac) {
+            if (++k > 2)
+                return false;
+        } else if (z >= u'0' && z <= u'9') {
+            if (++cifer[k] > 4)
+                return false;
+            pole[k] = pole[k] * 10 + (z.unicode() - u'0');
+        } else {
+            return false;
+        }
+    }
+    if (k != 2 || cifer[0] == 0 || cifer[1] == 0 || cifer[2] < minC)
+        return false;
+    a = pole[0];
+    b = pole[1];
+    c = pole[2];
+    return true;
+}
+
+QDate datumZTextu(const QString& text) {
+    int d = 0, m = 0, r = 0;
+    if (triCisla(text, u'.', d, m, r, 4)) {
+        const QDate datum(r, m, d);
+        if (datum.isValid())
+            return datum;
+    }
+    return TextNaDatum(text);
+}
+
+QTime casZTextu(const QString& text) {
+    int h = 0, m = 0, s = 0;
+    if (triCisla(text, u':', h, m, s, 2)) {
+        const QTime cas(h, m, s);
+        if (cas.isValid())
+            return cas;
+    }
+    const QTime cas = TextNaCasDne(text);
+    return cas.isValid() ? cas : casBezZony(text);
+}
+
+bool jeText(const XmlPrvek& zaznam, const char* potomek, const QByteArray& utf8) {
+    return std::strcmp(zaznam.uzel().child(potomek).text().get(), utf8.constData()) == 0;
+}
+
 } // namespace
 
 QDate TXMLVysledekType::Datum() const {
     const QString text = prvek_.text("Datum");
-    const QDate datum = TextNaDatum(text);
+    const QDate datum = datumZTextu(text);
     if (!datum.isValid())
         throw chybaPrevodu("Datum", text, QStringLiteral("datum"));
     return datum;
@@ -23,7 +95,7 @@ QDate TXMLVysledekType::Datum() const {
 
 QTime TXMLVysledekType::Cas() const {
     const QString text = prvek_.text("Cas");
-    const QTime cas = TextNaCasDne(text);
+    const QTime cas = casZTextu(text);
     if (!cas.isValid())
         throw chybaPrevodu("Cas", text, QStringLiteral("čas"));
     return cas;
@@ -82,6 +154,52 @@ void TXMLVysledkyType::Uloz() const {
     dokument_.uloz(kSouborVysledku);
 }
 
+int TXMLVysledkyType::OdeberAUloz(const std::vector<TXMLVysledekType>& zaznamy) {
+    // One pass over the records: a record identical to the next one to delete goes,
+    // any other is passed by. The positions found here are then removed from a copy,
+    // which is what gets written.
+    std::vector<XmlPrvek> odebrat;
+    std::vector<size_t> pozice;
+    size_t dalsi = 0;
+    size_t index = 0;
+    XmlPrvek koren = dokument_.koren();
+    for (XmlPrvek p = koren.prvniPolozka("Vysledek"); p.platny() && dalsi < zaznamy.size();
+         p = p.dalsiPolozka("Vysledek"), ++index) {
+        if (p == zaznamy[dalsi].Prvek()) {
+            odebrat.push_back(p);
+            pozice.push_back(index);
+            ++dalsi;
+        }
+    }
+    if (odebrat.empty())
+        return 0;
+
+    XmlDokument kopie = XmlDokument::zBajtu(dokument_.doBajtu(), kSouborVysledku, "Vysledky");
+    XmlPrvek korenKopie = kopie.koren();
+    std::vector<XmlPrvek> vKopii;
+    vKopii.reserve(odebrat.size());
+    size_t k = 0;
+    index = 0;
+    for (XmlPrvek p = korenKopie.prvniPolozka("Vysledek"); p.platny() && k < pozice.size();
+         p = p.dalsiPolozka("Vysledek"), ++index) {
+        if (index == pozice[k]) {
+            vKopii.push_back(p);
+            ++k;
+        }
+    }
+    for (const XmlPrvek& p : vKopii)
+        korenKopie.odeber(p);
+    kopie.uloz(kSouborVysledku);
+
+    for (const XmlPrvek& p : odebrat)
+        koren.odeber(p);
+    return static_cast<int>(odebrat.size());
+}
+
+bool VysledkyExistuji() {
+    return QFileInfo::exists(kSouborVysledku);
+}
+
 TXMLVysledkyType NacistVysledky() {
     return TXMLVysledkyType(XmlDokument::nacti(kSouborVysledku, "Vysledky"));
 }
@@ -91,7 +209,8 @@ TXMLVysledkyType NoveVysledky() {
 }
 
 void PridatVysledek(const TVysledek& v) {
-    TXMLVysledkyType koren = SouborExistuje(kSouborVysledku) ? NacistVysledky() : NoveVysledky();
+    // SouborExistuje would call an unreadable file missing, and it would be replaced.
+    TXMLVysledkyType koren = VysledkyExistuji() ? NacistVysledky() : NoveVysledky();
     TXMLVysledekType z = koren.Insert(koren.Count());
     z.setTypTestu(v.TypTestu);
     z.setProfil(v.Profil);
@@ -110,33 +229,23 @@ void PridatVysledek(const TVysledek& v) {
 
 std::vector<TXMLVysledekType> VysledkyProfilu(const TXMLVysledkyType& koren, const QString& profil,
                                               const QString& typ) {
+    // Compared as the document's UTF-8: the same as comparing the texts, without
+    // converting two texts of every record.
+    const QByteArray profilUtf8 = profil.toUtf8();
+    const QByteArray typUtf8 = typ.toUtf8();
     std::vector<TXMLVysledekType> vysledek;
     for (const TXMLVysledekType& z : koren.Zaznamy())
-        if (z.Profil() == profil && z.TypTestu() == typ)
+        if (jeText(z.Prvek(), "Profil", profilUtf8) && jeText(z.Prvek(), "TypTestu", typUtf8))
             vysledek.push_back(z);
     return vysledek;
 }
 
 void SmazatVysledek(TXMLVysledkyType& koren, const TXMLVysledekType& zaznam) {
-    const int index = koren.IndexOf(zaznam);
-    if (index < 0)
-        return;
-    koren.Delete(index);
-    koren.Uloz();
+    koren.OdeberAUloz({zaznam});
 }
 
 void SmazatVysledky(TXMLVysledkyType& koren, const std::vector<TXMLVysledekType>& zaznamy) {
-    // One pass: a record that is the next one to delete goes, any other is passed by.
-    size_t dalsi = 0;
-    for (const TXMLVysledekType& z : koren.Zaznamy()) {
-        if (dalsi == zaznamy.size())
-            break;
-        if (z == zaznamy[dalsi]) {
-            koren.Odeber(z);
-            ++dalsi;
-        }
-    }
-    koren.Uloz();
+    koren.OdeberAUloz(zaznamy);
 }
 
 int OdebratVysledkyProfilu(TXMLVysledkyType& koren, const QString& profil) {

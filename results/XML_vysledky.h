@@ -69,6 +69,10 @@ public:
     void Odeber(const TXMLVysledekType& zaznam) { dokument_.koren().odeber(zaznam.Prvek()); }
     // Saves the whole document as Vysledky.xml; throws KolomatChyba when it cannot.
     void Uloz() const;
+    // Saves the document without these records (given in file order) and removes them
+    // from memory only once the file has been written: a failed save leaves both the
+    // file and the document as they were. Returns how many records went.
+    int OdeberAUloz(const std::vector<TXMLVysledekType>& zaznamy);
 
 private:
     friend TXMLVysledkyType NacistVysledky();
@@ -79,6 +83,9 @@ private:
 
 // Parses Vysledky.xml; throws KolomatChyba when it is missing or cannot be read.
 TXMLVysledkyType NacistVysledky();
+// Whether Vysledky.xml is there at all (readable or not): a file that is there but
+// cannot be read must never be replaced by a new one.
+bool VysledkyExistuji();
 // A new document with the declaration and an empty root, in memory.
 TXMLVysledkyType NoveVysledky();
 
@@ -102,12 +109,17 @@ struct TVysledek {
 // exists but cannot be read is left as it was: the error is thrown before any write.
 void PridatVysledek(const TVysledek& vysledek);
 
+inline const QString kTypProcvicovani = QStringLiteral("Procvicovani");
+inline const QString kTypZkouseni = QStringLiteral("Zkouseni");
+
 // The records of one profile and kind of run, in file order (exact comparison).
 std::vector<TXMLVysledekType> VysledkyProfilu(const TXMLVysledkyType& koren, const QString& profil,
                                               const QString& typ);
-// Deletes one record by identity and saves.
+// Deletes one record by identity and saves. When the save fails (KolomatChyba) the
+// record stays, in the file and in memory.
 void SmazatVysledek(TXMLVysledkyType& koren, const TXMLVysledekType& zaznam);
-// Deletes the given records (in file order) in one pass and saves once.
+// Deletes the given records (in file order) in one pass and saves once; all of them
+// or, when the save fails, none.
 void SmazatVysledky(TXMLVysledkyType& koren, const std::vector<TXMLVysledekType>& zaznamy);
 // Removes every record whose Profil is exactly that name, in memory (no save);
 // returns how many were removed.

@@ -1,0 +1,236 @@
+#include "vysledkyPZ.h"
+
+#include "okna.h"
+#include "podrobnostiPZ.h"
+#include "pomocne_fce.h"
+#include "zpravy.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableView>
+
+// The grid's rows: the texts of the listed records, or one empty row when there is none.
+class ModelVysledku : public QAbstractTableModel {
+public:
+    explicit ModelVysledku(QObject* rodic) : QAbstractTableModel(rodic) {}
+
+    void nastav(const std::vector<RadekVysledku>* radky) {
+        beginResetModel();
+        radky_ = radky;
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& rodic = {}) const override {
+        if (rodic.isValid())
+            return 0;
+        return std::max<int>(1, radky_ ? static_cast<int>(radky_->size()) : 0);
+    }
+    int columnCount(const QModelIndex& rodic = {}) const override {
+        return rodic.isValid() ? 0 : kSloupcuVysledku;
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || !radky_ || !index.isValid())
+            return {};
+        const auto r = static_cast<size_t>(index.row());
+        if (r >= radky_->size())
+            return QString();
+        return (*radky_)[r][static_cast<size_t>(index.column())];
+    }
+    QVariant headerData(int sekce, Qt::Orientation smer, int role) const override {
+        static const char* const nadpisy[kSloupcuVysledku] = {
+            "Datum vystavení",  "Čas",      "Skupina", "Počet otázek", "Špatné odpovědi",
+            "Použití nápovědy", "Úspěšnost"};
+        if (role != Qt::DisplayRole || smer != Qt::Horizontal || sekce < 0 ||
+            sekce >= kSloupcuVysledku)
+            return {};
+        return QString::fromUtf8(nadpisy[sekce]);
+    }
+
+private:
+    const std::vector<RadekVysledku>* radky_ = nullptr;
+};
+
+namespace {
+
+// The date and time as the data files write them ("5.12.2006", "14:07:33"), built by
+// hand: the general formatter is slow over a long list.
+QString textDatumu(const QDate& d) {
+    if (d.year() < 1000 || d.year() > 9999)
+        return DatumNaText(d);
+    return QString::number(d.day()) + QLatin1Char('.') + QString::number(d.month()) +
+           QLatin1Char('.') + QString::number(d.year());
+}
+
+QString textCasu(const QTime& c) {
+    const auto dve = [](int n) { return QString::number(n).rightJustified(2, QLatin1Char('0')); };
+    return QString::number(c.hour()) + QLatin1Char(':') + dve(c.minute()) + QLatin1Char(':') +
+           dve(c.second());
+}
+
+} // namespace
+
+RadekVysledku TextyRadku(const TXMLVysledekType& z) {
+    return {textDatumu(z.Datum()),
+            textCasu(z.Cas()),
+            z.Skupina(),
+            QString::number(z.PocetOtazek()),
+            QString::number(z.Spatne()),
+            QString::number(z.SNapovedou()),
+            QString::number(z.Uspesnost()) + QLatin1Char('%')};
+}
+
+namespace {
+
+QPushButton* tlacitko(QWidget* rodic, const char* jmeno, const QString& text, int x, int sirka) {
+    auto* b = new QPushButton(text, rodic);
+    b->setObjectName(QString::fromLatin1(jmeno));
+    b->setGeometry(x, 292, sirka, 25);
+    return b;
+}
+
+} // namespace
+
+TPZVysledky::TPZVysledky(QWidget* vlastnik, const QString& profil, std::uint8_t typVysledku)
+    : QDialog(vlastnik, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                            Qt::WindowCloseButtonHint),
+      typ_(typVysledku) {
+    setObjectName(QStringLiteral("TPZVysledky"));
+    setWindowTitle(QStringLiteral("Seznam výsledků ") +
+                   (typ_ == kVysledkyZkouseni ? QStringLiteral("zkoušení, Uživatel: ")
+                                              : QStringLiteral("procvičování, Uživatel: ")) +
+                   profil);
+    setFixedSize(553, 329);
+
+    // Everything is read and converted before any control shows it.
+    if (VysledkyExistuji()) {
+        dokument_.emplace(NacistVysledky());
+        zaznamy_ = VysledkyProfilu(*dokument_, profil,
+                                   typ_ == kVysledkyZkouseni ? kTypZkouseni : kTypProcvicovani);
+        radky_.reserve(zaznamy_.size());
+        for (const TXMLVysledekType& z : zaznamy_)
+            radky_.push_back(TextyRadku(z));
+    }
+
+    sgTab = new QTableView(this);
+    sgTab->setObjectName(QStringLiteral("sgTab"));
+    sgTab->setGeometry(4, 4, 545, 280);
+    model_ = new ModelVysledku(this);
+    sgTab->setModel(model_);
+    sgTab->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sgTab->setSelectionMode(QAbstractItemView::SingleSelection);
+    sgTab->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgTab->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    sgTab->verticalHeader()->hide();
+    sgTab->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    sgTab->verticalHeader()->setDefaultSectionSize(20);
+    sgTab->horizontalHeader()->setHighlightSections(false);
+
+    btnPodrobnosti = tlacitko(this, "btnPodrobnosti", QStringLiteral("&Podrobnosti"), 4, 100);
+    btnVymazatZaznam =
+        tlacitko(this, "btnVymazatZaznam", QStringLiteral("Vymazat &záznam"), 112, 110);
+    btnVymazatVse = tlacitko(this, "btnVymazatVse", QStringLiteral("&Vymazat vše"), 230, 100);
+    btnOK = tlacitko(this, "btnOK", QStringLiteral("&OK"), 449, 100);
+    btnOK->setDefault(true);
+
+    connect(btnOK, &QPushButton::clicked, this, &TPZVysledky::btnOKClick);
+    connect(btnPodrobnosti, &QPushButton::clicked, this,
+            [this] { zpravy::zachyt(this, [&] { btnPodrobnostiClick(); }); });
+    connect(btnVymazatZaznam, &QPushButton::clicked, this,
+            [this] { zpravy::zachyt(this, [&] { btnVymazatZaznamClick(); }); });
+    connect(btnVymazatVse, &QPushButton::clicked, this,
+            [this] { zpravy::zachyt(this, [&] { btnVymazatVseClick(); }); });
+    connect(sgTab, &QTableView::doubleClicked, this, [this] {
+        if (!zaznamy_.empty())
+            zpravy::zachyt(this, [&] { btnPodrobnostiClick(); });
+    });
+
+    Naplnit(0);
+    sgTab->setFocus();
+}
+
+TPZVysledky::~TPZVysledky() {
+    // The grid goes after the rows it shows.
+    model_->nastav(nullptr);
+}
+
+int TPZVysledky::VybranyRadek() const {
+    const QModelIndex i = sgTab->currentIndex();
+    return i.isValid() ? i.row() : -1;
+}
+
+void TPZVysledky::Naplnit(int vybrany) {
+    model_->nastav(&radky_);
+    // The designed widths; a font too wide for them is set a little smaller, and a
+    // column is widened only when even the smallest font does not fit. Measured on the
+    // longest text of each column, which is cheap even for a long list.
+    const int sirky[kSloupcuVysledku] = {100, 50, 60, 80, 90, 90, 80};
+    std::array<QString, kSloupcuVysledku> nejdelsi;
+    for (int s = 0; s < kSloupcuVysledku; ++s) {
+        nejdelsi[static_cast<size_t>(s)] =
+            model_->headerData(s, Qt::Horizontal, Qt::DisplayRole).toString();
+        for (const RadekVysledku& r : radky_)
+            if (r[static_cast<size_t>(s)].size() > nejdelsi[static_cast<size_t>(s)].size())
+                nejdelsi[static_cast<size_t>(s)] = r[static_cast<size_t>(s)];
+    }
+    QHeaderView* zahlavi = sgTab->horizontalHeader();
+    for (;;) {
+        const QFontMetrics metriky(sgTab->font());
+        bool vejde = true;
+        for (int s = 0; s < kSloupcuVysledku; ++s) {
+            const int potreba = metriky.horizontalAdvance(nejdelsi[static_cast<size_t>(s)]) + 12;
+            vejde = vejde && potreba <= sirky[s];
+            zahlavi->resizeSection(s, std::max(sirky[s], potreba));
+        }
+        QFont pismo = sgTab->font();
+        const int velikost = QFontInfo(pismo).pixelSize();
+        if (vejde || velikost <= 9)
+            break;
+        pismo.setPixelSize(velikost - 1);
+        sgTab->setFont(pismo);
+    }
+    const bool prazdny = zaznamy_.empty();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{btnPodrobnosti, btnVymazatZaznam, btnVymazatVse, sgTab})
+        w->setEnabled(!prazdny);
+    if (prazdny)
+        return;
+    const int radek = std::clamp(vybrany, 0, static_cast<int>(zaznamy_.size()) - 1);
+    sgTab->setCurrentIndex(model_->index(radek, 0));
+    sgTab->selectRow(radek);
+}
+
+void TPZVysledky::btnPodrobnostiClick() {
+    const int r = VybranyRadek();
+    if (r < 0 || r >= static_cast<int>(zaznamy_.size()))
+        return;
+    VybranyVysledek = zaznamy_[static_cast<size_t>(r)];
+    struct Uklid {
+        std::optional<TXMLVysledekType>& v;
+        ~Uklid() { v.reset(); }
+    } uklid{VybranyVysledek};
+    TPZPodrobnosti okno(this, *VybranyVysledek, typ_);
+    Vycentruj(&okno, this);
+    okno.exec();
+}
+
+void TPZVysledky::btnVymazatZaznamClick() {
+    const int r = VybranyRadek();
+    if (!dokument_ || r < 0 || r >= static_cast<int>(zaznamy_.size()))
+        return;
+    // Throws when the file cannot be written; the record then stays in the list too.
+    SmazatVysledek(*dokument_, zaznamy_[static_cast<size_t>(r)]);
+    zaznamy_.erase(zaznamy_.begin() + r);
+    radky_.erase(radky_.begin() + r);
+    Naplnit(r);
+}
+
+void TPZVysledky::btnVymazatVseClick() {
+    if (!dokument_ || zaznamy_.empty())
+        return;
+    SmazatVysledky(*dokument_, zaznamy_);
+    zaznamy_.clear();
+    radky_.clear();
+    Naplnit(0);
+}

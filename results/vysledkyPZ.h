@@ -1,0 +1,64 @@
+// The list of one profile's stored practice or exam runs (Vysledky.xml), with the
+// details of a run and deleting one record or all of them.
+#pragma once
+
+#include "XML_vysledky.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class QPushButton;
+class QTableView;
+class ModelVysledku;
+
+// Which runs the list shows.
+inline constexpr std::uint8_t kVysledkyProcvicovani = 0;
+inline constexpr std::uint8_t kVysledkyZkouseni = 1;
+
+inline constexpr int kSloupcuVysledku = 7;
+using RadekVysledku = std::array<QString, kSloupcuVysledku>;
+
+// The grid row of a record: date, time, group, questions, wrong, hinted, success "%".
+// Throws KolomatChyba naming the file when a number or a date does not convert.
+RadekVysledku TextyRadku(const TXMLVysledekType& zaznam);
+
+class TPZVysledky : public QDialog {
+    Q_OBJECT
+public:
+    // Reads Vysledky.xml (none listed when it is missing) and lists the records of the
+    // profile and kind. Throws KolomatChyba, with no window shown, when the file cannot
+    // be read or one of the listed records does not convert.
+    TPZVysledky(QWidget* vlastnik, const QString& profil, std::uint8_t typVysledku);
+    ~TPZVysledky() override;
+
+    void btnOKClick() { accept(); }
+    void btnPodrobnostiClick();
+    void btnVymazatZaznamClick();
+    void btnVymazatVseClick();
+
+    const std::vector<TXMLVysledekType>& Zaznamy() const { return zaznamy_; }
+    int VybranyRadek() const;
+
+    QTableView* sgTab = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnPodrobnosti = nullptr;
+    QPushButton* btnVymazatZaznam = nullptr;
+    QPushButton* btnVymazatVse = nullptr;
+
+    // The record handed to the details window while it is open.
+    std::optional<TXMLVysledekType> VybranyVysledek;
+
+private:
+    void Naplnit(int vybrany);
+
+    std::uint8_t typ_;
+    std::optional<TXMLVysledkyType> dokument_;
+    std::vector<TXMLVysledekType> zaznamy_;
+    std::vector<RadekVysledku> radky_;
+    ModelVysledku* model_ = nullptr;
+};

@@ -1,0 +1,153 @@
+#include "dotaz_procvic_zk.h"
+
+#include "XML_otazky.h"
+#include "pomocne_fce.h"
+#include "zpravy.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+QScrollBar* posuvnik(QWidget* rodic, const char* jmeno, int y) {
+    auto* p = new QScrollBar(Qt::Horizontal, rodic);
+    p->setObjectName(QString::fromLatin1(jmeno));
+    p->setGeometry(16, y, 268, 16);
+    p->setSingleStep(1);
+    p->setPageStep(10);
+    // Qt's scroll bars invert the arrow keys; here Left means fewer, Right more.
+    p->setInvertedControls(false);
+    return p;
+}
+
+QLabel* popisek(QWidget* rodic, const char* jmeno, const QString& text, int y) {
+    auto* l = new QLabel(text, rodic);
+    l->setObjectName(QString::fromLatin1(jmeno));
+    l->move(16, y);
+    l->adjustSize();
+    return l;
+}
+
+} // namespace
+
+TDotazProcvicovaniZkouseni::TDotazProcvicovaniZkouseni(QWidget* vlastnik, const QString& kategorie,
+                                                       bool postupnyVyber,
+                                                       std::vector<TVybranaOtazka>& vybraneOtazky)
+    : QDialog(vlastnik, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowMinimizeButtonHint),
+      vybraneOtazky_(vybraneOtazky), postupnyVyber_(postupnyVyber) {
+    setObjectName(QStringLiteral("TDotazProcvicovaniZkouseni"));
+    setWindowTitle(QStringLiteral("Dotaz programu Kolomat"));
+    setFixedSize(300, 130);
+
+    // FormCreate: the candidates come from this dialog's own copy of the database.
+    databaze_ = std::make_unique<TOtazka>();
+    kandidati_ = NajdiKandidaty(databaze_->Dokument(), kategorie);
+    const int c = static_cast<int>(kandidati_.size());
+
+    lbNadpis = new QLabel(this);
+    lbNadpis->setObjectName(QStringLiteral("lbNadpis"));
+    QFont tucne = lbNadpis->font();
+    tucne.setBold(true);
+    lbNadpis->setFont(tucne);
+    QPalette modra = lbNadpis->palette();
+    modra.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    lbNadpis->setPalette(modra);
+    lbNadpis->move(16, 6);
+
+    lbPocetOtazek = popisek(this, "lbPocetOtazek", QStringLiteral("Počet otázek:"), 28);
+    cbPocetOtazek = posuvnik(this, "cbPocetOtazek", 43);
+    cbPocetOtazek->setRange(1, std::max(c, 1));
+    cbPocetOtazek->setValue(VychoziPocet(std::max(c, 1)));
+    lbPocetOtazek->setText(QStringLiteral("Počet otázek: %1").arg(cbPocetOtazek->value()));
+    lbPocetOtazek->adjustSize();
+
+    lbZacitOtazkou = popisek(this, "lbZacitOtazkou", QStringLiteral("Začít otázkou: 1"), 63);
+    cbZacitOtazkou = posuvnik(this, "cbZacitOtazkou", 78);
+    cbZacitOtazkou->setRange(1, std::max(c, 1));
+    cbZacitOtazkou->setValue(1);
+    if (postupnyVyber_ && c > 0) {
+        lbZacitOtazkou->setText(QStringLiteral("Začít otázkou: %1").arg(kandidati_.front().Cislo));
+        lbZacitOtazkou->adjustSize();
+    } else {
+        cbZacitOtazkou->setEnabled(false);
+        lbZacitOtazkou->setEnabled(false);
+    }
+
+    btnStart = new QPushButton(QStringLiteral("&Start"), this);
+    btnStart->setObjectName(QStringLiteral("btnStart"));
+    btnStart->setFont(tucne);
+    btnStart->setGeometry(112, 100, 75, 25);
+    btnStart->setDefault(true);
+    btnStart->setAutoDefault(true);
+
+    connect(cbPocetOtazek, &QScrollBar::valueChanged, this,
+            &TDotazProcvicovaniZkouseni::cbPocetOtazekChange);
+    connect(cbZacitOtazkou, &QScrollBar::valueChanged, this,
+            &TDotazProcvicovaniZkouseni::cbZacitOtazkouChange);
+    connect(btnStart, &QPushButton::clicked, this, &TDotazProcvicovaniZkouseni::btnStartClick);
+    setTabOrder(cbPocetOtazek, cbZacitOtazkou);
+    setTabOrder(cbZacitOtazkou, btnStart);
+    cbPocetOtazek->setFocus();
+}
+
+TDotazProcvicovaniZkouseni::~TDotazProcvicovaniZkouseni() = default;
+
+int TDotazProcvicovaniZkouseni::exec() {
+    if (kandidati_.empty()) {
+        zpravy::oznameni(parentWidget(), kZadnaKategorie);
+        vybraneOtazky_.clear();
+        zavreno_ = true;
+        return QDialog::Rejected;
+    }
+    return QDialog::exec();
+}
+
+void TDotazProcvicovaniZkouseni::done(int vysledek) {
+    FormClose();
+    QDialog::done(vysledek);
+}
+
+void TDotazProcvicovaniZkouseni::cbPocetOtazekChange(int pozice) {
+    lbPocetOtazek->setText(QStringLiteral("Počet otázek: %1").arg(pozice));
+    lbPocetOtazek->adjustSize();
+    if (upravuji_)
+        return;
+    const int c = cbPocetOtazek->maximum();
+    const int zacatek = ZacatekPoZmenePoctu(c, cbZacitOtazkou->value(), pozice);
+    if (zacatek != cbZacitOtazkou->value()) {
+        upravuji_ = true;
+        cbZacitOtazkou->setValue(zacatek);
+        upravuji_ = false;
+    }
+}
+
+void TDotazProcvicovaniZkouseni::cbZacitOtazkouChange(int pozice) {
+    const auto i = static_cast<size_t>(pozice - 1);
+    if (i < kandidati_.size()) {
+        lbZacitOtazkou->setText(QStringLiteral("Začít otázkou: %1").arg(kandidati_[i].Cislo));
+        lbZacitOtazkou->adjustSize();
+    }
+    if (upravuji_)
+        return;
+    const int c = cbPocetOtazek->maximum();
+    const int pocet = PocetPoZmeneZacatku(c, pozice, cbPocetOtazek->value());
+    if (pocet != cbPocetOtazek->value()) {
+        upravuji_ = true;
+        cbPocetOtazek->setValue(pocet);
+        upravuji_ = false;
+    }
+}
+
+void TDotazProcvicovaniZkouseni::FormClose() {
+    if (zavreno_)
+        return;
+    zavreno_ = true;
+    nahoda::Randomize();
+    const int pocet = kandidati_.empty() ? 0 : cbPocetOtazek->value();
+    vybraneOtazky_ = postupnyVyber_ ? VyberPoSobe(kandidati_, cbZacitOtazkou->value(), pocet)
+                                    : VyberNahodne(kandidati_, pocet);
+    kandidati_.clear();
+    databaze_.reset();
+}
