@@ -1,7 +1,11 @@
 #include "main.h"
 
+#include "XML_protokoly.h"
 #include "okna.h"
+#include "pomocne_fce.h"
 #include "profil_trida.h"
+#include "test.h"
+#include "vysledkyT.h"
 #include "zpravy.h"
 
 #include <QBoxLayout>
@@ -171,6 +175,9 @@ void THlavniFormular::VytvorMenu() {
             &THlavniFormular::Zobrazitstavovdek1Click);
     connect(Prohletotzky1, &QAction::triggered, this, &THlavniFormular::Prohletotzky1Click);
     connect(Konec_rezimu1, &QAction::triggered, this, &THlavniFormular::Konec_rezimu1Click);
+    connect(Testnabody1, &QAction::triggered, this, &THlavniFormular::Testnabody1Click);
+    connect(Vsledkytestunabody1, &QAction::triggered, this,
+            &THlavniFormular::Vsledkytestunabody1Click);
 }
 
 void THlavniFormular::VytvorStavovyRadek() {
@@ -283,4 +290,27 @@ void THlavniFormular::Prohletotzky1Click() {
 void THlavniFormular::Konec_rezimu1Click() {
     aktualniProfil->Prohlizeni->Ukoncit();
     ObnovitHlavniMenu();
+}
+
+void THlavniFormular::Testnabody1Click() {
+    // A test that cannot be drawn (database missing, a section too small for the
+    // group) is reported and no window opens.
+    zpravy::zachyt(this, [&] {
+        TTestForm okno(this, VyplnitInfo());
+        okno.FormCreate();
+        okno.exec();
+    });
+}
+
+void THlavniFormular::Vsledkytestunabody1Click() {
+    if (!SouborExistuje(kSouborProtokolu)) {
+        zpravy::informace(this, QStringLiteral("Protokol závěrečného testu zatím nebyl vytvořen!"));
+        return;
+    }
+    zpravy::zachyt(this, [&] {
+        TTVysledky okno(this, VyplnitInfo().Nazev);
+        okno.FormCreate();
+        Vycentruj(&okno, this);
+        okno.exec();
+    });
 }

@@ -40,6 +40,8 @@ public:
     void Zobrazitstavovdek1Click();
     void Prohletotzky1Click();
     void Konec_rezimu1Click();
+    void Testnabody1Click();
+    void Vsledkytestunabody1Click();
 
     QMenuBar* MainMenu1 = nullptr;
     QMenuBar* MainMenu2 = nullptr;
