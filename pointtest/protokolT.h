@@ -14,6 +14,8 @@ class QPushButton;
 class TTProtokol : public QDialog {
     Q_OBJECT
 public:
+    // The record's document must stay open until FormCreate has run (the list window
+    // keeps it open while it lives).
     TTProtokol(QWidget* vlastnik, const TXMLProtokolType& zaznam);
 
     // Builds the caption and the text. The codes come from the window's own question

@@ -309,7 +309,8 @@ private slots:
                                                    u"13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, "
                                                    u"24, 25"));
         QCOMPARE(okno.lbDoba->text(), QStringLiteral("Celková doba testu: 30 minut"));
-        const TXMLProtokolType z = NacistProtokoly()[0];
+        const TXMLProtokolyType koren = NacistProtokoly();
+        const TXMLProtokolType z = koren[0];
         QCOMPARE(z.DelkaTestu(), QStringLiteral("30:00"));
         QCOMPARE(z.Odpoved(), QString(24, u' '));
         QCOMPARE(z.PocetBodu(), 0);

@@ -48,7 +48,8 @@ TProtokol protokol(const QString& profil, int body = 44, QTime cas = QTime(14, 3
 
 QStringList vSouboru() {
     QStringList r;
-    for (const TXMLProtokolType& z : NacistProtokoly().Zaznamy())
+    const TXMLProtokolyType koren = NacistProtokoly();
+    for (const TXMLProtokolType& z : koren.Zaznamy())
         r << z.Profil() + u'/' + QString::number(z.PocetBodu());
     return r;
 }
@@ -212,7 +213,8 @@ private slots:
         ZapisKatalog();
         ZaznamZprav zpravy(false);
         PridatProtokol(protokol(QStringLiteral("Žofie")));
-        TTProtokol okno(nullptr, NacistProtokoly()[0]);
+        const TXMLProtokolyType koren = NacistProtokoly();
+        TTProtokol okno(nullptr, koren[0]);
         okno.FormCreate();
         QCOMPARE(okno.windowTitle(), QStringLiteral("Test z 5.12.2026 14:03:11; Uživatel: Žofie"));
         QCOMPARE(okno.mProtokol->font().family(), QStringLiteral("Courier New"));
@@ -254,13 +256,14 @@ private slots:
         // A number beyond the catalogue, or no catalogue: a message, the text still shown.
         QByteArray data = PracovniSlozka::precti(kSouborProtokolu);
         PracovniSlozka::zapis(kSouborProtokolu, data.replace(" 771 802<", " 771 803<"));
-        TTProtokol vadny(nullptr, NacistProtokoly()[0]);
+        const TXMLProtokolyType jiny = NacistProtokoly();
+        TTProtokol vadny(nullptr, jiny[0]);
         vadny.FormCreate();
         QCOMPARE(zpravy.posledniDruh(), zpravy::Druh::Oznameni);
         QVERIFY(zpravy.posledni().contains(u"otázek testu 25 "));
         QCOMPARE(vadny.mProtokol->toPlainText().split(u'\n').at(35).mid(20, 8), QString(8, u' '));
         QFile::remove(QStringLiteral("otazky.xml"));
-        TTProtokol bez(nullptr, NacistProtokoly()[0]);
+        TTProtokol bez(nullptr, jiny[0]);
         bez.FormCreate();
         QVERIFY(zpravy.posledni().contains(u"\"otazky.xml\""));
         QCOMPARE(bez.mProtokol->toPlainText().split(u'\n').size(), 40);
