@@ -1,5 +1,6 @@
 #include "main.h"
 
+#include "XML_protokoly.h"
 #include "XML_vysledky.h"
 #include "about.h"
 #include "aktualizace.h"
@@ -12,7 +13,9 @@
 #include "pomocne_fce.h"
 #include "profil_sprava.h"
 #include "profil_trida.h"
+#include "test.h"
 #include "vysledkyPZ.h"
+#include "vysledkyT.h"
 #include "zpravy.h"
 
 #include <QBoxLayout>
@@ -201,6 +204,9 @@ void THlavniFormular::VytvorMenu() {
     connect(Oznasprvnouodpov1, &QAction::triggered, this, &THlavniFormular::Oznasprvnouodpov1Click);
     connect(Procviovn1, &QAction::triggered, this, &THlavniFormular::Procviovn1Click);
     connect(Zkouen1, &QAction::triggered, this, &THlavniFormular::Zkouen1Click);
+    connect(Testnabody1, &QAction::triggered, this, &THlavniFormular::Testnabody1Click);
+    connect(Vsledkytestunabody1, &QAction::triggered, this,
+            &THlavniFormular::Vsledkytestunabody1Click);
 }
 
 void THlavniFormular::VytvorStavovyRadek() {
@@ -385,6 +391,29 @@ void THlavniFormular::Prohletotzky1Click() {
 void THlavniFormular::Konec_rezimu1Click() {
     aktualniProfil->Prohlizeni->Ukoncit();
     ObnovitHlavniMenu();
+}
+
+void THlavniFormular::Testnabody1Click() {
+    // A test that cannot be drawn (database missing, a section too small for the
+    // group) is reported and no window opens.
+    zpravy::zachyt(this, [&] {
+        TTestForm okno(this, VyplnitInfo());
+        okno.FormCreate();
+        okno.exec();
+    });
+}
+
+void THlavniFormular::Vsledkytestunabody1Click() {
+    if (!SouborExistuje(kSouborProtokolu)) {
+        zpravy::informace(this, QStringLiteral("Protokol závěrečného testu zatím nebyl vytvořen!"));
+        return;
+    }
+    zpravy::zachyt(this, [&] {
+        TTVysledky okno(this, VyplnitInfo().Nazev);
+        okno.FormCreate();
+        Vycentruj(&okno, this);
+        okno.exec();
+    });
 }
 
 void THlavniFormular::Provstaktualizaci1Click() {

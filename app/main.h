@@ -54,6 +54,8 @@ public:
     void Uloitnastaven1Click();
     void Prohletotzky1Click();
     void Konec_rezimu1Click();
+    void Testnabody1Click();
+    void Vsledkytestunabody1Click();
     // Opens the update window beside the main window; while an update runs, the item
     // brings its window forward instead of starting another.
     void Provstaktualizaci1Click();

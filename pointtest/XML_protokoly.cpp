@@ -62,6 +62,31 @@ void TXMLProtokolyType::Uloz() const {
     dokument_.uloz(kSouborProtokolu);
 }
 
+void TXMLProtokolyType::OdeberAUloz(const std::vector<TXMLProtokolType>& zaznamy) {
+    // One pass: a record that is the next one to delete goes, any other is passed by.
+    std::vector<int> indexy;
+    std::vector<TXMLProtokolType> nalezene;
+    size_t dalsi = 0;
+    int i = 0;
+    for (XmlPrvek p = dokument_.koren().prvniPolozka("Protokol");
+         p.platny() && dalsi < zaznamy.size(); p = p.dalsiPolozka("Protokol"), ++i) {
+        if (p == zaznamy[dalsi].Prvek()) {
+            indexy.push_back(i);
+            nalezene.push_back(zaznamy[dalsi]);
+            ++dalsi;
+        }
+    }
+
+    XmlDokument kopie = XmlDokument::zBajtu(dokument_.doBajtu(), kSouborProtokolu, "Protokoly");
+    const std::vector<XmlPrvek> polozky = kopie.koren().polozky("Protokol");
+    for (int index : indexy)
+        kopie.koren().odeber(polozky[static_cast<size_t>(index)]);
+    kopie.uloz(kSouborProtokolu);
+
+    for (const TXMLProtokolType& z : nalezene)
+        Odeber(z);
+}
+
 TXMLProtokolyType NacistProtokoly() {
     return TXMLProtokolyType(XmlDokument::nacti(kSouborProtokolu, "Protokoly"));
 }
@@ -101,22 +126,11 @@ std::vector<TXMLProtokolType> ProtokolyProfilu(const TXMLProtokolyType& koren,
 void SmazatProtokol(TXMLProtokolyType& koren, const TXMLProtokolType& zaznam) {
     if (koren.IndexOf(zaznam) < 0)
         return;
-    koren.Odeber(zaznam);
-    koren.Uloz();
+    koren.OdeberAUloz({zaznam});
 }
 
 void SmazatProtokoly(TXMLProtokolyType& koren, const std::vector<TXMLProtokolType>& zaznamy) {
-    // One pass: a record that is the next one to delete goes, any other is passed by.
-    size_t dalsi = 0;
-    for (const TXMLProtokolType& z : koren.Zaznamy()) {
-        if (dalsi == zaznamy.size())
-            break;
-        if (z == zaznamy[dalsi]) {
-            koren.Odeber(z);
-            ++dalsi;
-        }
-    }
-    koren.Uloz();
+    koren.OdeberAUloz(zaznamy);
 }
 
 int OdebratProtokolyProfilu(TXMLProtokolyType& koren, const QString& profil) {

@@ -25,6 +25,9 @@ public:
     XmlPrvek Prvek() const { return prvek_; }
     bool operator==(const TXMLProtokolType& jiny) const { return prvek_ == jiny.prvek_; }
 
+    // A child's text as stored, without conversion ("" when the child is missing).
+    QString Text(const char* potomek) const { return prvek_.text(potomek); }
+
     QString Profil() const { return prvek_.text("Profil"); }
     QDateTime DatumACas() const;
     QString Skupina() const { return prvek_.text("Skupina"); }
@@ -70,6 +73,10 @@ public:
     void Odeber(const TXMLProtokolType& zaznam) { dokument_.koren().odeber(zaznam.Prvek()); }
     // Saves the whole document as Protokoly.xml; throws KolomatChyba when it cannot.
     void Uloz() const;
+    // Removes the records (given in document order) and saves. The file is written
+    // first, from a copy without them, and only then are they removed here: when the
+    // save fails, the file and this document both still hold them.
+    void OdeberAUloz(const std::vector<TXMLProtokolType>& zaznamy);
 
 private:
     friend TXMLProtokolyType NacistProtokoly();
@@ -104,7 +111,10 @@ void PridatProtokol(const TProtokol& protokol);
 // The records whose Profil is exactly that name, in file order.
 std::vector<TXMLProtokolType> ProtokolyProfilu(const TXMLProtokolyType& koren,
                                                const QString& profil);
+// Deletes one record (found by identity) and saves; a failed save (KolomatChyba) leaves
+// both the file and the document with the record.
 void SmazatProtokol(TXMLProtokolyType& koren, const TXMLProtokolType& zaznam);
+// Deletes the records (in document order) in one pass and one save, as above.
 void SmazatProtokoly(TXMLProtokolyType& koren, const std::vector<TXMLProtokolType>& zaznamy);
 // Removes every record whose Profil is exactly that name, in memory (no save).
 int OdebratProtokolyProfilu(TXMLProtokolyType& koren, const QString& profil);

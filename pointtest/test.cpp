@@ -1,0 +1,508 @@
+#include "test.h"
+
+#include "okna.h"
+#include "pevne_okno.h"
+#include "pomocne_fce.h"
+#include "zpravy.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+const QString kTitulek = QStringLiteral("Test z předpisů o provozu na pozemních komunikacích");
+const QString kTitulekRevize =
+    QStringLiteral("Vyhodnocení testu z předpisů o provozu na pozemních komunikacích");
+const QString kOtazkaKonec = QStringLiteral("Opravdu chcete ukončit tento test?");
+
+const QColor kZluta(255, 255, 0);
+const QColor kZelena(0, 255, 0);
+const QColor kCervena(255, 0, 0);
+
+// The question area and its rows.
+constexpr int kSirkaOblasti = 792;
+constexpr int kSirkaOdpovedi = 737;
+constexpr int kLevaOdpovedi = 51;
+constexpr int kHorniObrazku = 100;
+constexpr int kRadky[3] = {104, 222, 340};
+constexpr int kVyskaRadku = 112;
+// The bottom panel's buttons.
+constexpr int kSirkaTlacitka = 125;
+constexpr int kPosunTlacitek = 30;
+
+QLabel* popisek(QWidget* rodic, const char* jmeno, const QString& text, int x, int y) {
+    auto* l = new QLabel(text, rodic);
+    l->setObjectName(QString::fromLatin1(jmeno));
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+void nastavText(QLabel* l, const QString& text) {
+    l->setText(text);
+    l->adjustSize();
+}
+
+void nastavTucne(QWidget* w, bool tucne) {
+    QFont f = w->font();
+    f.setBold(tucne);
+    w->setFont(f);
+}
+
+void nastavBarvuTextu(QWidget* w, const QColor& barva) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, barva);
+    w->setPalette(p);
+}
+
+void nastavPozadi(QWidget* w, QPalette::ColorRole role, const QColor& barva) {
+    QPalette p = w->palette();
+    p.setColor(role, barva);
+    w->setPalette(p);
+}
+
+QTextEdit* textovePole(QWidget* rodic, const char* jmeno, const QRect& misto) {
+    auto* pole = new QTextEdit(rodic);
+    pole->setObjectName(QString::fromLatin1(jmeno));
+    pole->setReadOnly(true);
+    pole->setAcceptRichText(false);
+    pole->setGeometry(misto);
+    pole->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    pole->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return pole;
+}
+
+QPushButton* tlacitko(QWidget* rodic, const char* jmeno, const QString& text, int x, int y) {
+    auto* b = new QPushButton(text, rodic);
+    b->setObjectName(QString::fromLatin1(jmeno));
+    b->setGeometry(x, y, kSirkaTlacitka, 28);
+    return b;
+}
+
+} // namespace
+
+TTestForm::TTestForm(QWidget* vlastnik, const TInfo& info) : QDialog(vlastnik), info_(info) {
+    setObjectName(QStringLiteral("TestForm"));
+    setWindowTitle(kTitulek);
+    PevneOkno(this, 800, 580);
+    VytvorOvladaci();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this,
+            [this] { zpravy::zachyt(this, [&] { Timer1Timer(); }); });
+}
+
+TTestForm::~TTestForm() = default;
+
+void TTestForm::VytvorOvladaci() {
+    gbOtazka = new QGroupBox(this);
+    gbOtazka->setObjectName(QStringLiteral("gbOtazka"));
+    gbOtazka->setGeometry(4, 2, kSirkaOblasti, 466);
+
+    mO = textovePole(gbOtazka, "mO", QRect(8, 20, kSirkaOblasti - 16, 76));
+    nastavPozadi(mO, QPalette::Text, QColor(0, 0, 255));
+
+    QFont pismeno = font();
+    pismeno.setPixelSize(48);
+    pismeno.setBold(true);
+    const char* panely[3] = {"pA", "pB", "pC"};
+    const char* pole[3] = {"mA", "mB", "mC"};
+    QLabel* p[3];
+    QTextEdit* m[3];
+    for (int i = 0; i < 3; ++i) {
+        p[i] = new QLabel(QString(QChar(u'A' + i)), gbOtazka);
+        p[i]->setObjectName(QString::fromLatin1(panely[i]));
+        p[i]->setGeometry(8, kRadky[i], 40, kVyskaRadku);
+        p[i]->setAlignment(Qt::AlignCenter);
+        p[i]->setFont(pismeno);
+        p[i]->setAutoFillBackground(true);
+        p[i]->setCursor(Qt::PointingHandCursor);
+        nastavBarvuTextu(p[i], Qt::white);
+        nastavPozadi(p[i], QPalette::Window, kZluta);
+        p[i]->installEventFilter(this);
+        m[i] = textovePole(gbOtazka, pole[i],
+                           QRect(kLevaOdpovedi, kRadky[i], kSirkaOdpovedi, kVyskaRadku));
+        nastavPozadi(m[i], QPalette::Base, palette().color(QPalette::Midlight));
+    }
+    pA = p[0];
+    pB = p[1];
+    pC = p[2];
+    mA = m[0];
+    mB = m[1];
+    mC = m[2];
+
+    img = new QLabel(gbOtazka);
+    img->setObjectName(QStringLiteral("img"));
+    img->hide();
+
+    pInfo = new QWidget(this);
+    pInfo->setObjectName(QStringLiteral("pInfo"));
+    pInfo->setGeometry(0, 470, 800, 110);
+
+    gbVstup = new QGroupBox(QStringLiteral("Vstupní parametry"), pInfo);
+    gbVstup->setObjectName(QStringLiteral("gbVstup"));
+    gbVstup->setGeometry(4, 2, 225, 104);
+    lbUzivatel = popisek(gbVstup, "lbUzivatel", QString(), 8, 16);
+    lbSkupina = popisek(gbVstup, "lbSkupina", QString(), 8, 33);
+    lbBody = popisek(gbVstup, "lbBody", QString(), 8, 50);
+    lbCas = popisek(gbVstup, "lbCas", QString(), 8, 67);
+    lbMinBod = popisek(gbVstup, "lbMinBod", QString(), 8, 67);
+    for (QLabel* l : {lbUzivatel, lbSkupina, lbBody, lbMinBod})
+        nastavTucne(l, false);
+    nastavTucne(lbCas, true);
+    lbMinBod->hide();
+
+    btnPredchozi = tlacitko(pInfo, "btnPredchozi", QStringLiteral("&Předchozí otázka"), 234, 40);
+    btnNasledujici =
+        tlacitko(pInfo, "btnNasledujici", QStringLiteral("&Následující otázka"), 363, 40);
+    btnVyhodnotit = tlacitko(pInfo, "btnVyhodnotit", QStringLiteral("&Vyhodnotit test"), 234, 76);
+    btnUkoncit = tlacitko(pInfo, "btnUkoncit", QStringLiteral("&Ukončit test"), 363, 76);
+
+    gbVyhodnoceni = new QGroupBox(QStringLiteral("Vyhodnocení testu"), pInfo);
+    gbVyhodnoceni->setObjectName(QStringLiteral("gbVyhodnoceni"));
+    gbVyhodnoceni->setGeometry(494, 2, 302, 104);
+    nastavTucne(gbVyhodnoceni, true);
+    lbDoba = popisek(gbVyhodnoceni, "lbDoba", QStringLiteral("Celková doba testu: "), 8, 16);
+    lbOdpovedi = popisek(gbVyhodnoceni, "lbOdpovedi",
+                         QStringLiteral("Počet správných/špatných odpovědí: "), 8, 33);
+    lbPocetBodu = popisek(gbVyhodnoceni, "lbPocetBodu",
+                          QStringLiteral("Celkový počet dosažených bodů: "), 8, 50);
+    lbTestSlozen = popisek(gbVyhodnoceni, "lbTestSlozen", QString(), 8, 67);
+    lbProtokol =
+        popisek(gbVyhodnoceni, "lbProtokol",
+                QStringLiteral("Byl vytvořen protokol z testu -> je přístupný z menu"), 8, 84);
+    for (QLabel* l : {lbDoba, lbOdpovedi, lbPocetBodu, lbProtokol})
+        nastavTucne(l, false);
+    nastavTucne(lbTestSlozen, true);
+    nastavText(lbTestSlozen, QStringLiteral("Test úspěšně složen!"));
+    nastavBarvuTextu(lbTestSlozen, QColor(0, 128, 0));
+    nastavBarvuTextu(lbProtokol, QColor(128, 0, 0));
+    gbVyhodnoceni->hide();
+
+    connect(btnPredchozi, &QPushButton::clicked, this,
+            [this] { zpravy::zachyt(this, [&] { btnPredchoziClick(); }); });
+    connect(btnNasledujici, &QPushButton::clicked, this,
+            [this] { zpravy::zachyt(this, [&] { btnNasledujiciClick(); }); });
+    connect(btnVyhodnotit, &QPushButton::clicked, this,
+            [this] { zpravy::zachyt(this, [&] { btnVyhodnotitClick(); }); });
+    connect(btnUkoncit, &QPushButton::clicked, this,
+            [this] { zpravy::zachyt(this, [&] { btnUkoncitClick(); }); });
+    for (QWidget* w : std::initializer_list<QWidget*>{mO, mA, mB, mC, btnPredchozi, btnNasledujici,
+                                                      btnVyhodnotit, btnUkoncit})
+        w->installEventFilter(this);
+}
+
+void TTestForm::FormCreate() {
+    databaze_ = std::make_unique<TOtazka>();
+
+    nastavText(lbUzivatel, QStringLiteral("Uživatel: ") + info_.Nazev);
+    nastavText(lbSkupina, QStringLiteral("Skupina: ") + info_.Skupina);
+    minimumBodu_ = kMinimumBodu;
+    nastavText(lbBody, QStringLiteral("Minimální potřeba bodů: ") + QString::number(minimumBodu_));
+    nastavText(lbCas, QStringLiteral("Čas do konce: ") + CasNaText(kDelkaTestu));
+
+    QFont pismo(info_.Pismo_font);
+    pismo.setPointSize(std::clamp(info_.Pismo_velikost, 6, 96));
+    for (QTextEdit* pole : {mO, mA, mB, mC})
+        pole->setFont(pismo);
+
+    test_.emplace(SestavTest(*databaze_, info_.Skupina));
+
+    pozice_ = 1;
+    btnPredchozi->setEnabled(false);
+    ZobrazOtazku();
+    btnNasledujici->setFocus();
+    VycentrujNaObrazovce(this);
+
+    zpravy::informace(this, QStringLiteral("Po stisknutí tlačítka OK začne plynout doba 30 minut, "
+                                           "která je dostatečně dlouhá pro vyřešení testu.") +
+                                QStringLiteral("\n\r") +
+                                QStringLiteral("V případě, že budete hotovi dřív, stiskněte "
+                                               "tlačítko \"Vyhodnotit test\"!"));
+
+    sekundyZbyva_ = kDelkaTestu;
+    bezi_ = true;
+    Timer1->start();
+    zacatek_ = QDateTime::currentDateTime();
+}
+
+void TTestForm::ZobrazOtazku() {
+    const TOtazkaTestu& o = (*test_)[pozice_];
+    const TXMLOtazkaType prvek = databaze_->Dokument()[o.Index];
+
+    gbOtazka->setTitle(QStringLiteral("%1. otázka (%2 %3)")
+                           .arg(pozice_)
+                           .arg(o.Body)
+                           .arg(o.Body == 1 ? QStringLiteral("bod") : QStringLiteral("body")));
+    mO->clear();
+    mO->setPlainText(prvek.Otazka());
+
+    // A picture that cannot be loaded is left out, as if the question had none.
+    const QString soubor = Orizni(prvek.Obrazek(), kSirkaObrazek);
+    const QPixmap obrazek = soubor.isEmpty() ? QPixmap() : QPixmap(soubor);
+    if (!obrazek.isNull()) {
+        img->setPixmap(obrazek);
+        img->resize(obrazek.size());
+        img->move(kSirkaOblasti - img->width(), kHorniObrazku);
+        img->show();
+        img->raise();
+        mA->resize(std::max(1, img->x() - mA->x()), mA->height());
+        const int spodek = img->y() + img->height();
+        for (QTextEdit* pole : {mB, mC})
+            pole->resize(spodek <= pole->y() ? kSirkaOdpovedi : mA->width(), pole->height());
+    } else {
+        img->hide();
+        for (QTextEdit* pole : {mA, mB, mC})
+            pole->resize(kSirkaOdpovedi, pole->height());
+    }
+
+    mA->clear();
+    mA->setPlainText(prvek.A());
+    mB->clear();
+    mB->setPlainText(prvek.B());
+    const QString c = prvek.C();
+    mC->clear();
+    if (!c.isEmpty())
+        mC->setPlainText(c);
+    mC->setVisible(!c.isEmpty());
+    pC->setVisible(!c.isEmpty());
+
+    ObarviPanely();
+    if (Vyhodnocen())
+        ObarviRevizi();
+}
+
+void TTestForm::ObarviPanely() {
+    const QString& odpoved = (*test_)[pozice_].Odpoved;
+    for (QLabel* panel : {pA, pB, pC})
+        nastavPozadi(panel, QPalette::Window, odpoved.contains(panel->text()) ? kZelena : kZluta);
+}
+
+void TTestForm::ObarviRevizi() {
+    const TOtazkaTestu& o = (*test_)[pozice_];
+    const QString spravne = test_->Spravne(pozice_);
+    const QColor normalni = palette().color(QPalette::Midlight);
+    const std::pair<QChar, QTextEdit*> pole[3] = {{u'A', mA}, {u'B', mB}, {u'C', mC}};
+    for (const auto& [pismeno, m] : pole) {
+        QColor barva = normalni;
+        if (spravne.contains(pismeno))
+            barva = kZelena;
+        else if (o.Odpoved.contains(pismeno))
+            barva = kCervena;
+        nastavPozadi(m, QPalette::Base, barva);
+    }
+    gbOtazka->setTitle(gbOtazka->title() +
+                       QStringLiteral("; Skutečné číslo otázky: %1; Kód dle MDS: %2")
+                           .arg(o.SkutCislo)
+                           .arg(databaze_->Dokument()[o.Index].Kod()));
+}
+
+void TTestForm::pAClick(QWidget* panel) {
+    if (!bezi_ || !panel || panel->objectName().size() < 2)
+        return;
+    if (test_->Vyber(pozice_, panel->objectName().at(1)))
+        ObarviPanely();
+}
+
+bool TTestForm::FormKeyPress(const QString& znak) {
+    if (!bezi_ || znak.size() != 1)
+        return false;
+    const QChar pismeno = znak.toUpper().at(0);
+    if (pismeno != u'A' && pismeno != u'B' && pismeno != u'C')
+        return false;
+    if (test_->Vyber(pozice_, pismeno))
+        ObarviPanely();
+    return true;
+}
+
+void TTestForm::btnNasledujiciClick() {
+    if (pozice_ >= kOtazekTestu)
+        return;
+    btnPredchozi->setEnabled(true);
+    ++pozice_;
+    if (pozice_ == kOtazekTestu) {
+        btnNasledujici->setEnabled(false);
+        btnPredchozi->setFocus();
+    }
+    ZobrazOtazku();
+}
+
+void TTestForm::btnPredchoziClick() {
+    if (pozice_ <= 1)
+        return;
+    btnNasledujici->setEnabled(true);
+    --pozice_;
+    if (pozice_ == 1) {
+        btnPredchozi->setEnabled(false);
+        btnNasledujici->setFocus();
+    }
+    ZobrazOtazku();
+}
+
+void TTestForm::Timer1Timer() {
+    if (!bezi_)
+        return;
+    sekundyZbyva_ = std::max(0, sekundyZbyva_ - 1);
+    nastavText(lbCas, QStringLiteral("Čas do konce: ") + CasNaText(sekundyZbyva_));
+    if (sekundyZbyva_ > 0)
+        return;
+    if (dotazNaKonec_) {
+        // The user is being asked whether to end the test: their answer decides.
+        Timer1->stop();
+        vyhodnotitPoDotazu_ = true;
+        return;
+    }
+    btnVyhodnotit->click();
+}
+
+void TTestForm::btnVyhodnotitClick() {
+    if (!bezi_)
+        return;
+    Timer1->stop();
+    bezi_ = false;
+    test_->Vyhodnot(databaze_->Dokument());
+
+    const bool chceProtokol = TextNaBool(info_.Protokoly.mid(2, 1));
+    const bool zapsan = chceProtokol && ZapisProtokol();
+    zpravy::informace(this, test_->ZpravaVyhodnoceni(sekundyZbyva_ == 0));
+    if (!chceProtokol)
+        nastavText(lbProtokol, QStringLiteral("Nebyl vytvořen protokol z testu"));
+    else if (!zapsan)
+        nastavText(lbProtokol, QStringLiteral("Protokol z testu se nepodařilo uložit!"));
+    PrepniNaRevizi();
+}
+
+bool TTestForm::ZapisProtokol() {
+    const QString chyba = zpravy::textChyby([&] {
+        PridatProtokol(test_->Protokol(info_.Nazev, info_.Skupina, zacatek_, sekundyZbyva_));
+    });
+    if (chyba.isEmpty())
+        return true;
+    zpravy::chyba(this, QStringLiteral("Protokol z testu nebyl zapsán. ") + chyba);
+    return false;
+}
+
+void TTestForm::PrepniNaRevizi() {
+    setWindowTitle(kTitulekRevize);
+    pozice_ = 1;
+    btnPredchozi->setEnabled(false);
+    btnNasledujici->setEnabled(true);
+    for (QPushButton* b : {btnPredchozi, btnNasledujici})
+        b->move(b->x(), b->y() - kPosunTlacitek);
+    btnVyhodnotit->hide();
+    btnUkoncit->move((width() - btnUkoncit->width()) / 2, btnUkoncit->y());
+    btnUkoncit->setText(QStringLiteral("&OK"));
+    nastavTucne(btnUkoncit, true);
+    btnUkoncit->setFocus();
+
+    nastavTucne(gbVstup, true);
+    for (QLabel* l : {lbUzivatel, lbSkupina, lbBody, lbMinBod, lbCas})
+        nastavTucne(l, false);
+    gbVyhodnoceni->show();
+
+    nastavText(lbDoba, lbDoba->text() + CasSlovy(kDelkaTestu - sekundyZbyva_));
+    nastavText(lbOdpovedi, lbOdpovedi->text() + QString::number(kOtazekTestu - test_->Spatne()) +
+                               u'/' + QString::number(test_->Spatne()));
+    nastavText(lbPocetBodu, lbPocetBodu->text() + QString::number(test_->Body()));
+    if (test_->Body() < minimumBodu_) {
+        nastavText(lbTestSlozen, QStringLiteral("Test nebyl úspěšně složen!"));
+        nastavBarvuTextu(lbTestSlozen, kCervena);
+    }
+    lbTestSlozen->move((gbVyhodnoceni->width() - lbTestSlozen->width()) / 2, lbTestSlozen->y());
+
+    nastavText(lbUzivatel, QStringLiteral("Řešitel testu: ") + info_.Nazev);
+    nastavText(lbSkupina, QStringLiteral("Skupina: ") + info_.Skupina);
+    nastavText(lbBody,
+               QStringLiteral("Maximální možný počet bodů: ") + QString::number(kMaximumBodu));
+    nastavText(lbMinBod,
+               QStringLiteral("Minimální potřeba počtu bodů: ") + QString::number(minimumBodu_));
+    lbMinBod->show();
+    nastavText(lbCas, QStringLiteral("Maximální délka trvání testu: 30 minut"));
+    int y = 16;
+    for (QLabel* l : {lbUzivatel, lbSkupina, lbBody, lbMinBod, lbCas}) {
+        l->move(l->x(), y);
+        y += 17;
+    }
+    ZobrazOtazku();
+}
+
+void TTestForm::btnUkoncitClick() {
+    close();
+}
+
+bool TTestForm::MuzeZavrit() {
+    if (zavira_ || !bezi_)
+        return true;
+    dotazNaKonec_ = true;
+    const bool ano = zpravy::otazka(this, kOtazkaKonec);
+    dotazNaKonec_ = false;
+    if (ano) {
+        Timer1->stop();
+        return true;
+    }
+    if (vyhodnotitPoDotazu_) {
+        vyhodnotitPoDotazu_ = false;
+        btnVyhodnotitClick();
+    }
+    return false;
+}
+
+void TTestForm::reject() {
+    bool muze = false;
+    zpravy::zachyt(this, [&] { muze = MuzeZavrit(); });
+    if (!muze)
+        return;
+    zavira_ = true;
+    QDialog::reject();
+}
+
+void TTestForm::closeEvent(QCloseEvent* udalost) {
+    bool muze = false;
+    zpravy::zachyt(this, [&] { muze = MuzeZavrit(); });
+    if (!muze) {
+        udalost->ignore();
+        return;
+    }
+    zavira_ = true;
+    QDialog::closeEvent(udalost);
+}
+
+void TTestForm::keyPressEvent(QKeyEvent* udalost) {
+    if (!(udalost->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        bool pouzito = false;
+        zpravy::zachyt(this, [&] { pouzito = FormKeyPress(udalost->text()); });
+        if (pouzito)
+            return;
+    }
+    QDialog::keyPressEvent(udalost);
+}
+
+bool TTestForm::eventFilter(QObject* objekt, QEvent* udalost) {
+    if (udalost->type() == QEvent::MouseButtonPress) {
+        auto* panel = qobject_cast<QLabel*>(objekt);
+        if (panel && (panel == pA || panel == pB || panel == pC) &&
+            static_cast<QMouseEvent*>(udalost)->button() == Qt::LeftButton) {
+            zpravy::zachyt(this, [&] { pAClick(panel); });
+            return true;
+        }
+    } else if (udalost->type() == QEvent::KeyPress) {
+        auto* klavesa = static_cast<QKeyEvent*>(udalost);
+        if (!(klavesa->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+            bool pouzito = false;
+            zpravy::zachyt(this, [&] { pouzito = FormKeyPress(klavesa->text()); });
+            if (pouzito)
+                return true;
+        }
+    }
+    return QDialog::eventFilter(objekt, udalost);
+}

@@ -1,0 +1,136 @@
+#include "vysledkyT.h"
+
+#include "okna.h"
+#include "pevne_okno.h"
+#include "pomocne_fce.h"
+#include "protokolT.h"
+#include "protokol_text.h"
+#include "zpravy.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+
+QPushButton* tlacitko(QWidget* rodic, const char* jmeno, const QString& text, int x) {
+    auto* b = new QPushButton(text, rodic);
+    b->setObjectName(QString::fromLatin1(jmeno));
+    b->setGeometry(x, 264, 92, 28);
+    return b;
+}
+
+QString pocetBodu(const TXMLProtokolType& z) {
+    const QString text = z.Text("PocetBodu");
+    bool ok = false;
+    const int body = text.toInt(&ok, 10);
+    return ok ? QString::number(body) : text;
+}
+
+} // namespace
+
+TTVysledky::TTVysledky(QWidget* vlastnik, const QString& profil)
+    : QDialog(vlastnik), profil_(profil) {
+    setObjectName(QStringLiteral("TVysledky"));
+    setWindowTitle(QStringLiteral("Seznam testů, Uživatel: ") + profil_);
+    PevneOkno(this, 400, 300);
+
+    sgTab = new QTableWidget(this);
+    sgTab->setObjectName(QStringLiteral("sgTab"));
+    sgTab->setGeometry(4, 6, 392, 248);
+    sgTab->setColumnCount(4);
+    sgTab->setHorizontalHeaderLabels({QStringLiteral("Datum a čas"), QStringLiteral("Skupina"),
+                                      QStringLiteral("Počet bodů"), QStringLiteral("Verdikt")});
+    const int sirky[4] = {120, 80, 80, 90};
+    for (int i = 0; i < 4; ++i)
+        sgTab->setColumnWidth(i, sirky[i]);
+    sgTab->verticalHeader()->hide();
+    sgTab->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    sgTab->verticalHeader()->setMinimumSectionSize(1);
+    sgTab->verticalHeader()->setDefaultSectionSize(18);
+    sgTab->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sgTab->setSelectionMode(QAbstractItemView::SingleSelection);
+    sgTab->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgTab->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    btnOK = tlacitko(this, "btnOK", QStringLiteral("&OK"), 8);
+    btnProtokol = tlacitko(this, "btnProtokol", QStringLiteral("&Protokol"), 105);
+    btnVymaz = tlacitko(this, "btnVymaz", QStringLiteral("Vymaž &záznam"), 202);
+    btnVymazVse = tlacitko(this, "btnVymazVse", QStringLiteral("&Vymaž vše"), 299);
+
+    connect(btnOK, &QPushButton::clicked, this, &TTVysledky::btnOKClick);
+    connect(btnProtokol, &QPushButton::clicked, this,
+            [this] { zpravy::zachyt(this, [&] { btnProtokolClick(); }); });
+    connect(btnVymaz, &QPushButton::clicked, this,
+            [this] { zpravy::zachyt(this, [&] { btnVymazClick(); }); });
+    connect(btnVymazVse, &QPushButton::clicked, this,
+            [this] { zpravy::zachyt(this, [&] { btnVymazVseClick(); }); });
+    connect(sgTab, &QTableWidget::cellDoubleClicked, this,
+            [this] { zpravy::zachyt(this, [&] { btnProtokolClick(); }); });
+}
+
+void TTVysledky::FormCreate() {
+    dokument_.reset();
+    zaznamy_.clear();
+    if (SouborExistuje(kSouborProtokolu)) {
+        dokument_.emplace(NacistProtokoly());
+        zaznamy_ = ProtokolyProfilu(*dokument_, profil_);
+    }
+    Vypln();
+    if (!zaznamy_.empty())
+        sgTab->setCurrentCell(0, 0);
+}
+
+void TTVysledky::Vypln() {
+    const int predchozi = sgTab->currentRow();
+    const int radku = static_cast<int>(zaznamy_.size());
+    sgTab->clearContents();
+    sgTab->setRowCount(std::max(radku, 1));
+    for (int r = 0; r < radku; ++r) {
+        const TXMLProtokolType& z = zaznamy_[static_cast<size_t>(r)];
+        const QString bunky[4] = {DatumACasZaznamu(z), z.Skupina(), pocetBodu(z), z.Verdikt()};
+        for (int s = 0; s < 4; ++s)
+            sgTab->setItem(r, s, new QTableWidgetItem(bunky[s]));
+    }
+    const bool prazdny = radku == 0;
+    for (QWidget* w : std::initializer_list<QWidget*>{btnProtokol, btnVymaz, btnVymazVse, sgTab})
+        w->setEnabled(!prazdny);
+    if (!prazdny && predchozi >= 0)
+        sgTab->setCurrentCell(std::min(predchozi, radku - 1), 0);
+}
+
+int TTVysledky::VybranyRadek() const {
+    const int r = sgTab->currentRow();
+    return r >= 0 && r < static_cast<int>(zaznamy_.size()) ? r : -1;
+}
+
+void TTVysledky::btnOKClick() {
+    close();
+}
+
+void TTVysledky::btnProtokolClick() {
+    const int r = VybranyRadek();
+    if (r < 0)
+        return;
+    TTProtokol okno(this, zaznamy_[static_cast<size_t>(r)]);
+    Vycentruj(&okno, this);
+    okno.FormCreate();
+    okno.exec();
+}
+
+void TTVysledky::btnVymazClick() {
+    const int r = VybranyRadek();
+    if (r < 0 || !dokument_)
+        return;
+    SmazatProtokol(*dokument_, zaznamy_[static_cast<size_t>(r)]);
+    zaznamy_.erase(zaznamy_.begin() + r);
+    Vypln();
+}
+
+void TTVysledky::btnVymazVseClick() {
+    if (zaznamy_.empty() || !dokument_)
+        return;
+    SmazatProtokoly(*dokument_, zaznamy_);
+    zaznamy_.clear();
+    Vypln();
+}

@@ -1,0 +1,46 @@
+// The test results list: the profile's stored point tests from Protokoly.xml, one row
+// each; opens a protocol, deletes one record or all of the profile's.
+#pragma once
+
+#include "XML_protokoly.h"
+
+#include <QDialog>
+
+#include <optional>
+#include <vector>
+
+class QPushButton;
+class QTableWidget;
+
+class TTVysledky : public QDialog {
+    Q_OBJECT
+public:
+    TTVysledky(QWidget* vlastnik, const QString& profil);
+
+    // Reads Protokoly.xml (a missing file gives an empty list) and fills the grid.
+    // Throws KolomatChyba when the file exists but cannot be read.
+    void FormCreate();
+
+    void btnOKClick();
+    void btnProtokolClick();
+    // Both delete without asking and save at once; a failed save (KolomatChyba) leaves
+    // the file and the list as they were.
+    void btnVymazClick();
+    void btnVymazVseClick();
+
+    const std::vector<TXMLProtokolType>& Zaznamy() const { return zaznamy_; }
+
+    QTableWidget* sgTab = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnProtokol = nullptr;
+    QPushButton* btnVymaz = nullptr;
+    QPushButton* btnVymazVse = nullptr;
+
+private:
+    void Vypln();
+    int VybranyRadek() const;
+
+    QString profil_;
+    std::optional<TXMLProtokolyType> dokument_;
+    std::vector<TXMLProtokolType> zaznamy_;
+};
