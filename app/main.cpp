@@ -404,7 +404,7 @@ void THlavniFormular::Testnabody1Click() {
 }
 
 void THlavniFormular::Vsledkytestunabody1Click() {
-    if (!SouborExistuje(kSouborProtokolu)) {
+    if (!SouborNaDisku(kSouborProtokolu)) {
         zpravy::informace(this, QStringLiteral("Protokol závěrečného testu zatím nebyl vytvořen!"));
         return;
     }
@@ -513,7 +513,7 @@ void THlavniFormular::Zkouen1Click() {
 void THlavniFormular::OtevritVysledkyZ(std::uint8_t typ, const QString& zadne) {
     // Only the file's presence is tested, not whether it holds runs of that kind. A file
     // that is there but cannot be read opens the list, which says what is wrong with it.
-    if (!VysledkyExistuji()) {
+    if (!SouborNaDisku(kSouborVysledku)) {
         zpravy::informace(this, zadne);
         return;
     }

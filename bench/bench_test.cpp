@@ -54,18 +54,7 @@ void zapisProtokoly() {
     for (int i = 0; i < kZaznamu; ++i) {
         const TProtokol p = protokol(i);
         TXMLProtokolType z = koren.Add();
-        z.setProfil(p.Profil);
-        z.setDatumACas(p.DatumACas);
-        z.setSkupina(p.Skupina);
-        z.setDelkaTestu(p.DelkaTestu);
-        z.setSpravne(p.Spravne);
-        z.setPocetBodu(p.PocetBodu);
-        z.setMinPocetBodu(p.MinPocetBodu);
-        z.setVerdikt(p.Verdikt);
-        z.setBody(p.Body);
-        z.setOdpoved(p.Odpoved);
-        z.setSpravnaOdpoved(p.SpravnaOdpoved);
-        z.setSkutCis(p.SkutCis);
+        ZapisProtokol(z, p);
     }
     koren.Uloz();
 }

@@ -95,10 +95,7 @@ TXMLProtokolyType NoveProtokoly() {
     return TXMLProtokolyType(XmlDokument::novy("Protokoly"));
 }
 
-void PridatProtokol(const TProtokol& p) {
-    TXMLProtokolyType koren =
-        SouborExistuje(kSouborProtokolu) ? NacistProtokoly() : NoveProtokoly();
-    TXMLProtokolType z = koren.Add();
+void ZapisProtokol(TXMLProtokolType& z, const TProtokol& p) {
     z.setProfil(p.Profil);
     z.setDatumACas(p.DatumACas);
     z.setSkupina(p.Skupina);
@@ -111,6 +108,12 @@ void PridatProtokol(const TProtokol& p) {
     z.setOdpoved(p.Odpoved);
     z.setSpravnaOdpoved(p.SpravnaOdpoved);
     z.setSkutCis(p.SkutCis);
+}
+
+void PridatProtokol(const TProtokol& p) {
+    TXMLProtokolyType koren = SouborNaDisku(kSouborProtokolu) ? NacistProtokoly() : NoveProtokoly();
+    TXMLProtokolType z = koren.Add();
+    ZapisProtokol(z, p);
     koren.Uloz();
 }
 

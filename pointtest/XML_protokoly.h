@@ -105,6 +105,8 @@ struct TProtokol {
     QString SkutCis;
 };
 
+// Sets the twelve children of a record in writing order.
+void ZapisProtokol(TXMLProtokolType& zaznam, const TProtokol& protokol);
 // Appends one protocol (creating the file when it does not exist) and saves. A file
 // that exists but cannot be read is left as it was: the error is thrown before any write.
 void PridatProtokol(const TProtokol& protokol);

@@ -1,9 +1,9 @@
 #include "protokol_text.h"
+#include "xml_dokument.h"
 
 #include "chyba.h"
 #include "pomocne_fce.h"
 
-#include <QSaveFile>
 #include <QStringEncoder>
 
 namespace {
@@ -138,19 +138,5 @@ QByteArray TextProSoubor(const QString& text) {
 }
 
 void UlozTextDoSouboru(const QString& soubor, const QString& text) {
-    const QByteArray data = TextProSoubor(text);
-    QSaveFile f(soubor);
-    const auto selhani = [&] {
-        return KolomatChyba(QStringLiteral("Protokol nelze uložit do souboru \"%1\" (%2).")
-                                .arg(soubor, f.errorString()));
-    };
-    if (!f.open(QIODevice::WriteOnly))
-        throw selhani();
-    if (f.write(data) != data.size()) {
-        const KolomatChyba chyba = selhani();
-        f.cancelWriting();
-        throw chyba;
-    }
-    if (!f.commit())
-        throw selhani();
+    ZapisSoubor(soubor, TextProSoubor(text));
 }

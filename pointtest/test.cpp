@@ -38,14 +38,6 @@ constexpr int kVyskaRadku = 112;
 constexpr int kSirkaTlacitka = 125;
 constexpr int kPosunTlacitek = 30;
 
-QLabel* popisek(QWidget* rodic, const char* jmeno, const QString& text, int x, int y) {
-    auto* l = new QLabel(text, rodic);
-    l->setObjectName(QString::fromLatin1(jmeno));
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
-
 void nastavText(QLabel* l, const QString& text) {
     l->setText(text);
     l->adjustSize();
@@ -152,11 +144,11 @@ void TTestForm::VytvorOvladaci() {
     gbVstup = new QGroupBox(QStringLiteral("Vstupní parametry"), pInfo);
     gbVstup->setObjectName(QStringLiteral("gbVstup"));
     gbVstup->setGeometry(4, 2, 225, 104);
-    lbUzivatel = popisek(gbVstup, "lbUzivatel", QString(), 8, 16);
-    lbSkupina = popisek(gbVstup, "lbSkupina", QString(), 8, 33);
-    lbBody = popisek(gbVstup, "lbBody", QString(), 8, 50);
-    lbCas = popisek(gbVstup, "lbCas", QString(), 8, 67);
-    lbMinBod = popisek(gbVstup, "lbMinBod", QString(), 8, 67);
+    lbUzivatel = NovyPopisek(gbVstup, "lbUzivatel", QString(), 8, 16);
+    lbSkupina = NovyPopisek(gbVstup, "lbSkupina", QString(), 8, 33);
+    lbBody = NovyPopisek(gbVstup, "lbBody", QString(), 8, 50);
+    lbCas = NovyPopisek(gbVstup, "lbCas", QString(), 8, 67);
+    lbMinBod = NovyPopisek(gbVstup, "lbMinBod", QString(), 8, 67);
     for (QLabel* l : {lbUzivatel, lbSkupina, lbBody, lbMinBod})
         nastavTucne(l, false);
     nastavTucne(lbCas, true);
@@ -172,15 +164,15 @@ void TTestForm::VytvorOvladaci() {
     gbVyhodnoceni->setObjectName(QStringLiteral("gbVyhodnoceni"));
     gbVyhodnoceni->setGeometry(494, 2, 302, 104);
     nastavTucne(gbVyhodnoceni, true);
-    lbDoba = popisek(gbVyhodnoceni, "lbDoba", QStringLiteral("Celková doba testu: "), 8, 16);
-    lbOdpovedi = popisek(gbVyhodnoceni, "lbOdpovedi",
-                         QStringLiteral("Počet správných/špatných odpovědí: "), 8, 33);
-    lbPocetBodu = popisek(gbVyhodnoceni, "lbPocetBodu",
-                          QStringLiteral("Celkový počet dosažených bodů: "), 8, 50);
-    lbTestSlozen = popisek(gbVyhodnoceni, "lbTestSlozen", QString(), 8, 67);
+    lbDoba = NovyPopisek(gbVyhodnoceni, "lbDoba", QStringLiteral("Celková doba testu: "), 8, 16);
+    lbOdpovedi = NovyPopisek(gbVyhodnoceni, "lbOdpovedi",
+                             QStringLiteral("Počet správných/špatných odpovědí: "), 8, 33);
+    lbPocetBodu = NovyPopisek(gbVyhodnoceni, "lbPocetBodu",
+                              QStringLiteral("Celkový počet dosažených bodů: "), 8, 50);
+    lbTestSlozen = NovyPopisek(gbVyhodnoceni, "lbTestSlozen", QString(), 8, 67);
     lbProtokol =
-        popisek(gbVyhodnoceni, "lbProtokol",
-                QStringLiteral("Byl vytvořen protokol z testu -> je přístupný z menu"), 8, 84);
+        NovyPopisek(gbVyhodnoceni, "lbProtokol",
+                    QStringLiteral("Byl vytvořen protokol z testu -> je přístupný z menu"), 8, 84);
     for (QLabel* l : {lbDoba, lbOdpovedi, lbPocetBodu, lbProtokol})
         nastavTucne(l, false);
     nastavTucne(lbTestSlozen, true);

@@ -72,7 +72,7 @@ TTVysledky::TTVysledky(QWidget* vlastnik, const QString& profil)
 void TTVysledky::FormCreate() {
     dokument_.reset();
     zaznamy_.clear();
-    if (SouborExistuje(kSouborProtokolu)) {
+    if (SouborNaDisku(kSouborProtokolu)) {
         dokument_.emplace(NacistProtokoly());
         zaznamy_ = ProtokolyProfilu(*dokument_, profil_);
     }

@@ -53,7 +53,7 @@ TProfil::~TProfil() = default;
 
 void TProfil::Otevrit() {
     XMLProfil = {};
-    XMLProfily = SouborExistuje(kSouborProfilu) ? TXMLProfilyType::Nacti() : TXMLProfilyType();
+    XMLProfily = SouborNaDisku(kSouborProfilu) ? TXMLProfilyType::Nacti() : TXMLProfilyType();
 }
 
 TXMLProfilType TProfil::Najdi(const QString& nazev) const {
@@ -145,10 +145,10 @@ bool TProfil::Smaz(const QString& nazev) {
 
     // Read the other two files first: a broken one stops the deletion before any change.
     std::optional<TXMLVysledkyType> vysledky;
-    if (SouborExistuje(kSouborVysledku))
+    if (SouborNaDisku(kSouborVysledku))
         vysledky.emplace(NacistVysledky());
     std::optional<TXMLProtokolyType> protokoly;
-    if (SouborExistuje(kSouborProtokolu))
+    if (SouborNaDisku(kSouborProtokolu))
         protokoly.emplace(NacistProtokoly());
 
     XMLProfily.UlozBez(XMLProfily.IndexOf(profil));

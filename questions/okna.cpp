@@ -1,6 +1,7 @@
 #include "okna.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -34,4 +35,19 @@ void PrepniMenu(QMainWindow* okno, QMenuBar* menu) {
     }
     okno->setMenuBar(menu);
     menu->show();
+}
+
+QLabel* NovyPopisek(QWidget* rodic, const char* jmeno, const QString& text, int x, int y,
+                    bool tucne) {
+    auto* l = new QLabel(text, rodic);
+    if (jmeno)
+        l->setObjectName(QString::fromLatin1(jmeno));
+    if (tucne) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    l->move(x, y);
+    l->adjustSize();
+    return l;
 }

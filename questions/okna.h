@@ -1,9 +1,15 @@
 // Window helpers shared by all windows.
 #pragma once
 
+class QLabel;
 class QMainWindow;
 class QMenuBar;
+class QString;
 class QWidget;
+
+// A label at (x, y) sized to its text; jmeno (may be null) becomes its object name.
+QLabel* NovyPopisek(QWidget* rodic, const char* jmeno, const QString& text, int x, int y,
+                    bool tucne = false);
 
 // Places a dialog centred over its owner: Left := owner.Left + (owner.Width −
 // dialog.Width) div 2, Top likewise with the heights (integer division).

@@ -71,6 +71,10 @@ bool SouborExistuje(const QString& nazev) {
     return f.open(QIODevice::ReadOnly);
 }
 
+bool SouborNaDisku(const QString& nazev) {
+    return !nazev.isEmpty() && QFileInfo::exists(nazev);
+}
+
 int Uspesnost(int spravnych, int zodpovezeno) {
     if (zodpovezeno <= 0)
         return 0;

@@ -20,6 +20,10 @@ bool TextNaBool(const QString& text);
 QString BoolNaText(bool b);
 // True when a file of that name (relative to the current folder) can be opened.
 bool SouborExistuje(const QString& nazev);
+// True when anything of that name is there at all, readable or not. A data file that
+// is there but cannot be read must be reported, never replaced by a new one, so the
+// stores decide between "read" and "create" with this test.
+bool SouborNaDisku(const QString& nazev);
 
 // Right answers / evaluated answers × 100, rounded to the nearest integer with an
 // exact half going to the even neighbour; 0 when nothing was evaluated.

@@ -3,6 +3,7 @@
 #include "chyba.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -298,12 +299,18 @@ QByteArray XmlDokument::doBajtu() const {
 }
 
 void XmlDokument::uloz(const QString& soubor) const {
-    const QByteArray data = doBajtu();
+    ZapisSoubor(soubor, doBajtu());
+}
+
+void ZapisSoubor(const QString& soubor, const QByteArray& data) {
+    const bool existoval = QFileInfo::exists(soubor);
     QSaveFile f(soubor);
     const auto selhani = [&] {
-        return KolomatChyba(QStringLiteral("Soubor %1 nelze uložit (%2). Jeho předchozí obsah "
-                                           "zůstal zachován.")
-                                .arg(nazevSouboru(soubor), f.errorString()));
+        QString text = QStringLiteral("Soubor %1 nelze uložit (%2).")
+                           .arg(nazevSouboru(soubor), f.errorString());
+        if (existoval)
+            text += QStringLiteral(" Jeho předchozí obsah zůstal zachován.");
+        return KolomatChyba(text);
     };
     if (!f.open(QIODevice::WriteOnly))
         throw selhani();

@@ -74,6 +74,10 @@ private:
     std::unique_ptr<pugi::xml_document> dokument_;
 };
 
+// Replaces a file with new content atomically (QSaveFile: write, then rename), so that a
+// failed save leaves the previous file as it was. Throws KolomatChyba naming the file.
+void ZapisSoubor(const QString& soubor, const QByteArray& data);
+
 // Converts child text to a 32-bit integer; throws KolomatChyba naming the file, the
 // element and the value when it is missing, empty or not a decimal number.
 int textNaCislo(const QString& text, const QString& soubor, const char* prvek);

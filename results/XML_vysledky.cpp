@@ -196,10 +196,6 @@ int TXMLVysledkyType::OdeberAUloz(const std::vector<TXMLVysledekType>& zaznamy) 
     return static_cast<int>(odebrat.size());
 }
 
-bool VysledkyExistuji() {
-    return QFileInfo::exists(kSouborVysledku);
-}
-
 TXMLVysledkyType NacistVysledky() {
     return TXMLVysledkyType(XmlDokument::nacti(kSouborVysledku, "Vysledky"));
 }
@@ -209,8 +205,7 @@ TXMLVysledkyType NoveVysledky() {
 }
 
 void PridatVysledek(const TVysledek& v) {
-    // SouborExistuje would call an unreadable file missing, and it would be replaced.
-    TXMLVysledkyType koren = VysledkyExistuji() ? NacistVysledky() : NoveVysledky();
+    TXMLVysledkyType koren = SouborNaDisku(kSouborVysledku) ? NacistVysledky() : NoveVysledky();
     TXMLVysledekType z = koren.Insert(koren.Count());
     z.setTypTestu(v.TypTestu);
     z.setProfil(v.Profil);

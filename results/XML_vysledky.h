@@ -83,9 +83,6 @@ private:
 
 // Parses Vysledky.xml; throws KolomatChyba when it is missing or cannot be read.
 TXMLVysledkyType NacistVysledky();
-// Whether Vysledky.xml is there at all (readable or not): a file that is there but
-// cannot be read must never be replaced by a new one.
-bool VysledkyExistuji();
 // A new document with the declaration and an empty root, in memory.
 TXMLVysledkyType NoveVysledky();
 

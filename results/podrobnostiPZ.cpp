@@ -1,4 +1,5 @@
 #include "podrobnostiPZ.h"
+#include "okna.h"
 
 #include "kategorie.h"
 #include "pomocne_fce.h"
@@ -30,20 +31,6 @@ RozlozeniKategorii RozlozKategorie(const QString& kategorie) {
 }
 
 namespace {
-
-QLabel* popisek(QWidget* rodic, const char* jmeno, const QString& text, int x, int y,
-                bool tucne = false) {
-    auto* l = new QLabel(text, rodic);
-    l->setObjectName(QString::fromLatin1(jmeno));
-    if (tucne) {
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-    }
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
 
 QFrame* cara(QWidget* rodic, const char* jmeno, int y) {
     auto* c = new QFrame(rodic);
@@ -82,31 +69,31 @@ TPZPodrobnosti::TPZPodrobnosti(QWidget* vlastnik, const TXMLVysledekType& z,
     napovedaCisla_ = z.SNapovedouCisla();
     const bool zkouseni = typVysledku == kVysledkyZkouseni;
 
-    lbUzivatel = popisek(this, "lbUzivatel", QStringLiteral("Uživatel: "), 8, 8, true);
-    lbSkupina = popisek(this, "lbSkupina", QStringLiteral("Skupina: "), 220, 8, true);
+    lbUzivatel = NovyPopisek(this, "lbUzivatel", QStringLiteral("Uživatel: "), 8, 8, true);
+    lbSkupina = NovyPopisek(this, "lbSkupina", QStringLiteral("Skupina: "), 220, 8, true);
     b1 = cara(this, "b1", 26);
-    lbKategorie = popisek(this, "lbKategorie",
-                          QStringLiteral("Kategorie, z nichž se skládal test:"), 8, 32, true);
+    lbKategorie = NovyPopisek(this, "lbKategorie",
+                              QStringLiteral("Kategorie, z nichž se skládal test:"), 8, 32, true);
     const char* jmena[] = {"lb1", "lb2", "lb3", "lb4", "lb5", "lb6", "lb7"};
     for (size_t k = 0; k < lbRadky.size(); ++k)
-        lbRadky[k] = popisek(this, jmena[k], NazevKategorie(static_cast<int>(k) + 1), 16,
-                             kHorniRadekKategorii + kRozestupKategorii * static_cast<int>(k));
+        lbRadky[k] = NovyPopisek(this, jmena[k], NazevKategorie(static_cast<int>(k) + 1), 16,
+                                 kHorniRadekKategorii + kRozestupKategorii * static_cast<int>(k));
     b2 = cara(this, "b2", 152);
-    lbPocet = popisek(this, "lbPocet", QStringLiteral("Počet otázek: "), 8, 158, true);
+    lbPocet = NovyPopisek(this, "lbPocet", QStringLiteral("Počet otázek: "), 8, 158, true);
     b3 = cara(this, "b3", 176);
-    lbSpravne = popisek(this, "lbSpravne", QStringLiteral("Správných odpovědí: "), 8, 182);
-    lbSpatne = popisek(this, "lbSpatne", QStringLiteral("Špatných odpovědí: "), 8, 204);
+    lbSpravne = NovyPopisek(this, "lbSpravne", QStringLiteral("Správných odpovědí: "), 8, 182);
+    lbSpatne = NovyPopisek(this, "lbSpatne", QStringLiteral("Špatných odpovědí: "), 8, 204);
     btnSpatne = new QPushButton(QStringLiteral("Zobraz čísla otázek"), this);
     btnSpatne->setObjectName(QStringLiteral("btnSpatne"));
     btnSpatne->setGeometry(200, 200, 140, 22);
-    lbNapoveda = popisek(this, "lbNapoveda", QStringLiteral("Použití nápovědy: "), 8, 228);
+    lbNapoveda = NovyPopisek(this, "lbNapoveda", QStringLiteral("Použití nápovědy: "), 8, 228);
     btnNapoveda = new QPushButton(QStringLiteral("Zobraz čísla otázek"), this);
     btnNapoveda->setObjectName(QStringLiteral("btnNapoveda"));
     btnNapoveda->setGeometry(200, 224, 140, 22);
     btnSpatne->setEnabled(false);
     btnNapoveda->setEnabled(false);
     b4 = cara(this, "b4", 250);
-    lbUspesnost = popisek(this, "lbUspesnost", QStringLiteral("Úspěšnost: "), 8, 256, true);
+    lbUspesnost = NovyPopisek(this, "lbUspesnost", QStringLiteral("Úspěšnost: "), 8, 256, true);
     btnOK = new QPushButton(QStringLiteral("&OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     QFont tucne = btnOK->font();

@@ -104,7 +104,7 @@ TPZVysledky::TPZVysledky(QWidget* vlastnik, const QString& profil, std::uint8_t 
     setFixedSize(553, 329);
 
     // Everything is read and converted before any control shows it.
-    if (VysledkyExistuji()) {
+    if (SouborNaDisku(kSouborVysledku)) {
         dokument_.emplace(NacistVysledky());
         zaznamy_ = VysledkyProfilu(*dokument_, profil,
                                    typ_ == kVysledkyZkouseni ? kTypZkouseni : kTypProcvicovani);

@@ -243,18 +243,20 @@ private slots:
 
     void neuspesneUlozeni() {
         PracovniSlozka slozka;
-        // Profily.xml stands for a folder here, so that no save can succeed.
-        QDir().mkdir(QStringLiteral("Profily.xml"));
         TProfil p;
         p.Otevrit();
+        // Profily.xml stands for a folder here, so that no save can succeed.
+        QDir().mkdir(QStringLiteral("Profily.xml"));
         const QString chyba = chybaZ([&] { p.Vytvor(QStringLiteral("Jan"), QString()); });
         QVERIFY2(chyba.contains(QStringLiteral("nelze uložit")), qPrintable(chyba));
         QVERIFY2(p.Nazvy().isEmpty(), "a profile that could not be saved is not kept");
+        // Something called Profily.xml that cannot be read is an error, not an empty store.
+        TProfil jiny;
+        QVERIFY(!chybaZ([&] { jiny.Otevrit(); }).isEmpty());
 
         QDir().rmdir(QStringLiteral("Profily.xml"));
         p.Vytvor(QStringLiteral("Jan"), QString());
         p.Nacti(QStringLiteral("Jan"));
-        const QByteArray ulozeny = PracovniSlozka::precti(QStringLiteral("Profily.xml"));
         QFile::rename(QStringLiteral("Profily.xml"), QStringLiteral("zaloha.xml"));
         QDir().mkdir(QStringLiteral("Profily.xml"));
         p.Skupina = QStringLiteral("T");
@@ -264,9 +266,10 @@ private slots:
         QDir().rmdir(QStringLiteral("Profily.xml"));
         QFile::rename(QStringLiteral("zaloha.xml"), QStringLiteral("Profily.xml"));
         p.Vytvor(QStringLiteral("Eva"), QString());
-        QVERIFY(PracovniSlozka::precti(QStringLiteral("Profily.xml")).contains("<Skupina>B"));
-        QVERIFY(!PracovniSlozka::precti(QStringLiteral("Profily.xml")).contains("<Skupina>T"));
-        QVERIFY(ulozeny.contains("<Nazev>Jan</Nazev>"));
+        const QByteArray ulozeny = PracovniSlozka::precti(QStringLiteral("Profily.xml"));
+        QVERIFY(ulozeny.contains("<Nazev>Jan</Nazev><Heslo></Heslo><Kategorie>1111111</Kategorie>"
+                                 "<Skupina>B"));
+        QVERIFY(!ulozeny.contains("<Skupina>T"));
     }
 };
 

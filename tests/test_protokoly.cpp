@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -136,6 +137,11 @@ private slots:
         PracovniSlozka::zapis(kSouborProtokolu, "<Protokoly><Protokol>");
         QVERIFY_THROWS_EXCEPTION(KolomatChyba, PridatProtokol(p));
         QCOMPARE(PracovniSlozka::precti(kSouborProtokolu), QByteArray("<Protokoly><Protokol>"));
+        // Nor is one that is there but cannot be read replaced by a new file.
+        QFile::remove(kSouborProtokolu);
+        QDir().mkdir(kSouborProtokolu);
+        QVERIFY_THROWS_EXCEPTION(KolomatChyba, PridatProtokol(p));
+        QVERIFY(QFileInfo(kSouborProtokolu).isDir());
     }
 
     void textProtokolu() {

@@ -1,4 +1,5 @@
 #include "dotaz_procvic_zk.h"
+#include "okna.h"
 
 #include "XML_otazky.h"
 #include "pomocne_fce.h"
@@ -19,14 +20,6 @@ QScrollBar* posuvnik(QWidget* rodic, const char* jmeno, int y) {
     // Qt's scroll bars invert the arrow keys; here Left means fewer, Right more.
     p->setInvertedControls(false);
     return p;
-}
-
-QLabel* popisek(QWidget* rodic, const char* jmeno, const QString& text, int y) {
-    auto* l = new QLabel(text, rodic);
-    l->setObjectName(QString::fromLatin1(jmeno));
-    l->move(16, y);
-    l->adjustSize();
-    return l;
 }
 
 } // namespace
@@ -56,14 +49,15 @@ TDotazProcvicovaniZkouseni::TDotazProcvicovaniZkouseni(QWidget* vlastnik, const 
     lbNadpis->setPalette(modra);
     lbNadpis->move(16, 6);
 
-    lbPocetOtazek = popisek(this, "lbPocetOtazek", QStringLiteral("Počet otázek:"), 28);
+    lbPocetOtazek = NovyPopisek(this, "lbPocetOtazek", QStringLiteral("Počet otázek:"), 16, 28);
     cbPocetOtazek = posuvnik(this, "cbPocetOtazek", 43);
     cbPocetOtazek->setRange(1, std::max(c, 1));
     cbPocetOtazek->setValue(VychoziPocet(std::max(c, 1)));
     lbPocetOtazek->setText(QStringLiteral("Počet otázek: %1").arg(cbPocetOtazek->value()));
     lbPocetOtazek->adjustSize();
 
-    lbZacitOtazkou = popisek(this, "lbZacitOtazkou", QStringLiteral("Začít otázkou: 1"), 63);
+    lbZacitOtazkou =
+        NovyPopisek(this, "lbZacitOtazkou", QStringLiteral("Začít otázkou: 1"), 16, 63);
     cbZacitOtazkou = posuvnik(this, "cbZacitOtazkou", 78);
     cbZacitOtazkou->setRange(1, std::max(c, 1));
     cbZacitOtazkou->setValue(1);

@@ -1,5 +1,6 @@
 #include "view_abstract.h"
 
+#include "okna.h"
 #include "textove_pole.h"
 #include "zpravy.h"
 
@@ -13,12 +14,11 @@ namespace {
 
 const QString kSlotLetters = QStringLiteral("ABC");
 
-QLabel* novyPopisek(QWidget* rodic, const QString& text, int x, int y) {
-    auto* popisek = new QLabel(text, rodic);
-    popisek->move(x, y);
-    popisek->adjustSize();
-    popisek->show();
-    return popisek;
+// Labels of a run are made on panels already shown, so they must be shown themselves.
+QLabel* popisekNaPanelu(QWidget* panel, const QString& text, int x, int y) {
+    QLabel* l = NovyPopisek(panel, nullptr, text, x, y);
+    l->show();
+    return l;
 }
 
 QLabel* novyObrazek(QWidget* rodic, int x, int y) {
@@ -112,11 +112,11 @@ void TView::Priprav(const TInfo& info) {
     imgObrazek = novyObrazek(pOtazka, 0, 8);
     obrazekNacten = false;
 
-    lbCislo = novyPopisek(pOtazka, QString(), 8, 8);
+    lbCislo = popisekNaPanelu(pOtazka, QString(), 8, 8);
     lbCislo->setFont(pismo);
-    lbA = novyPopisek(pOtazka, QStringLiteral("a)"), 30, 0);
-    lbB = novyPopisek(pOtazka, QStringLiteral("b)"), 30, 0);
-    lbC = novyPopisek(pOtazka, QStringLiteral("c)"), 30, 0);
+    lbA = popisekNaPanelu(pOtazka, QStringLiteral("a)"), 30, 0);
+    lbB = popisekNaPanelu(pOtazka, QStringLiteral("b)"), 30, 0);
+    lbC = popisekNaPanelu(pOtazka, QStringLiteral("c)"), 30, 0);
     for (QLabel* l : {lbA, lbB, lbC}) {
         l->setFont(pismo);
         l->adjustSize();
@@ -141,19 +141,19 @@ void TView::Priprav(const TInfo& info) {
     lbC->setProperty("Tag", 3);
     mC->setProperty("Tag", 3);
 
-    lbInfo = novyPopisek(pInfo, QStringLiteral("Info:"), 10, 8);
+    lbInfo = popisekNaPanelu(pInfo, QStringLiteral("Info:"), 10, 8);
     imgInfo = novyObrazek(pInfo, lbInfo->width() + 20, 6);
     nactiObrazek(imgInfo, QStringLiteral("grafika/yes_info.png"));
     imgInfo->show();
-    lbInfoText = novyPopisek(pInfo, QStringLiteral("Správná odpověď"), 0, 0);
+    lbInfoText = popisekNaPanelu(pInfo, QStringLiteral("Správná odpověď"), 0, 0);
     lbInfoText->move(imgInfo->x() + imgInfo->width() + 5,
                      imgInfo->y() + (imgInfo->height() - lbInfoText->height()) / 2);
 
     const int w = pInfo->width();
-    lbRezim = novyPopisek(pInfo, QStringLiteral("test"), w - 250, 8);
+    lbRezim = popisekNaPanelu(pInfo, QStringLiteral("test"), w - 250, 8);
     lbRezim->setAlignment(Qt::AlignCenter);
-    lbUzivatel = novyPopisek(pInfo, QStringLiteral("Aktivní profil uživatele: ") + Info.Nazev,
-                             w - 250, lbRezim->y() + lbRezim->height() + 10);
+    lbUzivatel = popisekNaPanelu(pInfo, QStringLiteral("Aktivní profil uživatele: ") + Info.Nazev,
+                                 w - 250, lbRezim->y() + lbRezim->height() + 10);
     lbUzivatel->setAlignment(Qt::AlignCenter);
     lbRezim->setObjectName(QStringLiteral("lbRezim"));
     lbUzivatel->setObjectName(QStringLiteral("lbUzivatel"));

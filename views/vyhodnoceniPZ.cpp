@@ -1,4 +1,5 @@
 #include "vyhodnoceniPZ.h"
+#include "okna.h"
 
 #include <QFontInfo>
 #include <QFrame>
@@ -8,14 +9,6 @@
 #include <cmath>
 
 namespace {
-
-QLabel* popisek(QWidget* rodic, const char* jmeno, const QString& text, int x, int y) {
-    auto* l = new QLabel(text, rodic);
-    l->setObjectName(QString::fromLatin1(jmeno));
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
 
 QFrame* cara(QWidget* rodic, const char* jmeno, int x, int y) {
     auto* c = new QFrame(rodic);
@@ -57,20 +50,20 @@ TPZVyhodnoceni::TPZVyhodnoceni(QWidget* vlastnik)
     setWindowTitle(QStringLiteral("Vyhodnocení programu Kolomat"));
     setFixedSize(350, 242);
 
-    lbNadpis = popisek(this, "lbNadpis", QStringLiteral("lbNadpis"), 136, 14);
+    lbNadpis = NovyPopisek(this, "lbNadpis", QStringLiteral("lbNadpis"), 136, 14);
     styl(lbNadpis, QColor(0, 128, 0), true, true);
-    lbUzivatel = popisek(this, "lbUzivatel", QStringLiteral("lbUzivatel"), 16, 40);
+    lbUzivatel = NovyPopisek(this, "lbUzivatel", QStringLiteral("lbUzivatel"), 16, 40);
     styl(lbUzivatel, QColor(0, 0, 255), true);
     cara1 = cara(this, "cara1", 8, 59);
-    lbSkupina = popisek(this, "lbSkupina", QStringLiteral("lbSkupina"), 32, 64);
-    lbPoceOtazek = popisek(this, "lbPoceOtazek", QStringLiteral("lbPoceOtazek"), 32, 81);
-    lbSpravne = popisek(this, "lbSpravne", QStringLiteral("lbSpravne"), 32, 98);
-    lbSpatne = popisek(this, "lbSpatne", QStringLiteral("lbSpatne"), 32, 115);
-    lbNapoveda = popisek(this, "lbNapoveda", QStringLiteral("lbNapoveda"), 32, 133);
+    lbSkupina = NovyPopisek(this, "lbSkupina", QStringLiteral("lbSkupina"), 32, 64);
+    lbPoceOtazek = NovyPopisek(this, "lbPoceOtazek", QStringLiteral("lbPoceOtazek"), 32, 81);
+    lbSpravne = NovyPopisek(this, "lbSpravne", QStringLiteral("lbSpravne"), 32, 98);
+    lbSpatne = NovyPopisek(this, "lbSpatne", QStringLiteral("lbSpatne"), 32, 115);
+    lbNapoveda = NovyPopisek(this, "lbNapoveda", QStringLiteral("lbNapoveda"), 32, 133);
     cara2 = cara(this, "cara2", 8, 155);
-    lbUspesnost = popisek(this, "lbUspesnost", QStringLiteral("lbUspesnost"), 16, 160);
+    lbUspesnost = NovyPopisek(this, "lbUspesnost", QStringLiteral("lbUspesnost"), 16, 160);
     styl(lbUspesnost, QColor(0, 0, 255), true);
-    lbProtokol = popisek(this, "lbProtokol", kProtokolNevytvoren, 16, 184);
+    lbProtokol = NovyPopisek(this, "lbProtokol", kProtokolNevytvoren, 16, 184);
     QFont male = lbProtokol->font();
     male.setPixelSize(std::max(8, QFontInfo(male).pixelSize() - 2));
     lbProtokol->setFont(male);
