@@ -71,6 +71,8 @@ public:
 
 private:
     XmlDokument();
+    // The bytes parsed in place: the document's unchanged texts point into them.
+    QByteArray zdroj_;
     std::unique_ptr<pugi::xml_document> dokument_;
 };
 
