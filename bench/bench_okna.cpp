@@ -9,10 +9,10 @@
 #include "kolomat_aplikace.h"
 #include "mereni_oken.h"
 #include "napoveda.h"
-#include "program_na_datech.h"
 #include "nastaveni.h"
 #include "podrobnostiPZ.h"
 #include "profil_sprava.h"
+#include "program_na_datech.h"
 #include "protokolT.h"
 #include "test.h"
 #include "vyhodnoceniPZ.h"
@@ -105,8 +105,7 @@ void ProcvicovaniZkouseni(benchmark::State& stav, bool zkouseni) {
         konec += vyhodnoceni.Ms();
     }
     stav.counters["start_behu_ms"] = benchmark::Counter(start, benchmark::Counter::kAvgIterations);
-    stav.counters["vyhodnoceni_ms"] =
-        benchmark::Counter(konec, benchmark::Counter::kAvgIterations);
+    stav.counters["vyhodnoceni_ms"] = benchmark::Counter(konec, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK_CAPTURE(ProcvicovaniZkouseni, Procvicovani, false)
     ->UseManualTime()

@@ -2,8 +2,8 @@
 //   build/bench/bench_otazky [--benchmark_repetitions=5]
 #include "XML_otazky.h"
 #include "generator_katalogu.h"
-#include "xml_dokument.h"
 #include "pracovni_slozka.h"
+#include "xml_dokument.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

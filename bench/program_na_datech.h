@@ -2,11 +2,11 @@
 // scratch folder with the catalogue and pictures, a logged-in learner, boxes answered.
 #pragma once
 
+#include "XML_otazky.h"
 #include "main.h"
 #include "pracovni_slozka.h"
 #include "prihlaseni.h"
 #include "textove_pole.h"
-#include "XML_otazky.h"
 #include "zpravy.h"
 
 #include <QDialog>
@@ -27,7 +27,8 @@ struct Program {
         const QString data = QStringLiteral(KOLOMAT_DATA_DIR);
         QFile::copy(data + QStringLiteral("/otazky.xml"), QStringLiteral("otazky.xml"));
         QDir().mkdir(QStringLiteral("grafika"));
-        for (const QString& obrazek : QDir(data + QStringLiteral("/grafika")).entryList(QDir::Files))
+        for (const QString& obrazek :
+             QDir(data + QStringLiteral("/grafika")).entryList(QDir::Files))
             QFile::copy(data + QStringLiteral("/grafika/") + obrazek,
                         QStringLiteral("grafika/") + obrazek);
         // Every box is answered "yes" at once: the benchmark times windows, not people.
@@ -66,4 +67,3 @@ inline Qt::Key SpravnaKlavesa(THlavniFormular& okno) {
             return static_cast<Qt::Key>(Qt::Key_A + i);
     throw std::runtime_error("the right answer is not among those shown");
 }
-

@@ -254,9 +254,8 @@ XmlDokument XmlDokument::zBajtu(const QByteArray& data, const QString& soubor, c
     // the original stays for the line and column of an error.
     d.zdroj_ = utf8;
     d.zdroj_.detach();
-    const pugi::xml_parse_result vysledek =
-        d.dokument_->load_buffer_inplace(d.zdroj_.data(), static_cast<size_t>(d.zdroj_.size()),
-                                         kVolbyCteni, pugi::encoding_utf8);
+    const pugi::xml_parse_result vysledek = d.dokument_->load_buffer_inplace(
+        d.zdroj_.data(), static_cast<size_t>(d.zdroj_.size()), kVolbyCteni, pugi::encoding_utf8);
     if (!vysledek) {
         if (vysledek.status == pugi::status_no_document_element)
             throw KolomatChyba(QStringLiteral("Soubor %1 je prázdný nebo neobsahuje žádný "
