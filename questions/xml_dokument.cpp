@@ -9,7 +9,12 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -309,22 +314,33 @@ void XmlDokument::uloz(const QString& soubor) const {
 void ZapisSoubor(const QString& soubor, const QByteArray& data) {
     const bool existoval = QFileInfo::exists(soubor);
     QSaveFile f(soubor);
-    const auto selhani = [&] {
-        QString text = QStringLiteral("Soubor %1 nelze uložit (%2).")
-                           .arg(nazevSouboru(soubor), f.errorString());
+    const auto selhani = [&](const QString& duvod) {
+        QString text =
+            QStringLiteral("Soubor %1 nelze uložit (%2).").arg(nazevSouboru(soubor), duvod);
         if (existoval)
             text += QStringLiteral(" Jeho předchozí obsah zůstal zachován.");
         return KolomatChyba(text);
     };
     if (!f.open(QIODevice::WriteOnly))
-        throw selhani();
-    if (f.write(data) != data.size()) {
-        const KolomatChyba chyba = selhani();
+        throw selhani(f.errorString());
+    // A short file stays in QSaveFile's buffer until commit, which does not notice when
+    // writing it out fails (a full disk) and would put an empty file in place of the
+    // old one; flushed here, the failure is seen and the old file kept. Qt also ignores
+    // a failed sync, where a delayed write error would show.
+    bool zapsano = f.write(data) == data.size() && f.flush();
+    QString chyba = f.errorString();
+#ifdef Q_OS_UNIX
+    if (zapsano && ::fdatasync(f.handle()) != 0) {
+        zapsano = false;
+        chyba = QString::fromLocal8Bit(std::strerror(errno));
+    }
+#endif
+    if (!zapsano) {
         f.cancelWriting();
-        throw chyba;
+        throw selhani(chyba);
     }
     if (!f.commit())
-        throw selhani();
+        throw selhani(f.errorString());
 }
 
 int textNaCislo(const QString& text, const QString& soubor, const char* prvek) {
