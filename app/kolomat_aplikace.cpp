@@ -2,8 +2,18 @@
 
 #include "zpravy.h"
 
+#include <QFont>
+
 KolomatAplikace::KolomatAplikace(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Program Kolomat"));
+    // The windows are laid out for the Windows fonts they name. Where those are missing,
+    // their metric-compatible counterparts keep the texts inside their fixed places; a
+    // generic fallback (DejaVu Sans) is wider and would cut them off.
+    const QString sans[] = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
+    const QString mono[] = {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine")};
+    QFont::insertSubstitutions(QStringLiteral("MS Shell Dlg"), {sans[0], sans[1]});
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {sans[0], sans[1]});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"), {mono[0], mono[1]});
 }
 
 bool KolomatAplikace::notify(QObject* prijemce, QEvent* udalost) {

@@ -213,17 +213,28 @@ void THlavniFormular::VytvorStavovyRadek() {
     StatusBar = new QStatusBar(this);
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
     StatusBar->setSizeGripEnabled(false);
+    // The panels stand 2 pixels apart (the status bar's own gaps are wider), so that the
+    // last one keeps as much of the window's width as it can.
+    auto* radek = new QWidget(StatusBar);
+    radek->setObjectName(QStringLiteral("Panely"));
+    auto* rozvrzeni = new QHBoxLayout(radek);
+    rozvrzeni->setContentsMargins(0, 0, 0, 0);
+    rozvrzeni->setSpacing(2);
     const std::array<int, 3> sirky{400, 150, 150};
     for (size_t i = 0; i < Panely.size(); ++i) {
-        auto* panel = new QLabel(StatusBar);
+        // The fixed text of the last panel is set smaller rather than cut.
+        QLabel* panel = i < sirky.size() ? new QLabel(radek) : new PopisekNaSirku(radek);
         panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         if (i < sirky.size())
             panel->setFixedWidth(sirky[i]);
-        StatusBar->addWidget(panel, i < sirky.size() ? 0 : 1);
+        else
+            panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        rozvrzeni->addWidget(panel, i < sirky.size() ? 0 : 1);
         Panely[i] = panel;
     }
+    StatusBar->addWidget(radek, 1);
     Panely[0]->setText(kHintFormulare);
     Panely[3]->setAlignment(Qt::AlignCenter);
     Panely[3]->setText(QStringLiteral("Testy z pravidel silničního provozu"));

@@ -72,6 +72,25 @@ QTextEdit* textovePole(QWidget* rodic, const char* jmeno, const QRect& misto) {
     return pole;
 }
 
+// Places a box's lines one under another, 17 pixels apart, from the top of its contents:
+// under its caption wherever the style draws it (beside the frame's top edge or above
+// it), and closer together when the box would otherwise cut the last one.
+void rozmistiRadky(const QGroupBox* box, std::initializer_list<QLabel*> radky) {
+    const QRect obsah = box->contentsRect();
+    int vyska = 0;
+    for (const QLabel* l : radky)
+        vyska = std::max(vyska, l->height());
+    const int horni = std::max(16, obsah.top());
+    const int pocet = static_cast<int>(radky.size());
+    const int krok =
+        pocet > 1 ? std::min(17, (obsah.bottom() + 1 - horni - vyska) / (pocet - 1)) : 17;
+    int y = horni;
+    for (QLabel* l : radky) {
+        l->move(l->x(), y);
+        y += krok;
+    }
+}
+
 QPushButton* tlacitko(QWidget* rodic, const char* jmeno, const QString& text, int x, int y) {
     auto* b = new QPushButton(text, rodic);
     b->setObjectName(QString::fromLatin1(jmeno));
@@ -152,6 +171,8 @@ void TTestForm::VytvorOvladaci() {
     for (QLabel* l : {lbUzivatel, lbSkupina, lbBody, lbMinBod})
         nastavTucne(l, false);
     nastavTucne(lbCas, true);
+    rozmistiRadky(gbVstup, {lbUzivatel, lbSkupina, lbBody, lbCas});
+    lbMinBod->move(lbMinBod->x(), lbCas->y());
     lbMinBod->hide();
 
     btnPredchozi = tlacitko(pInfo, "btnPredchozi", QStringLiteral("&Předchozí otázka"), 234, 40);
@@ -179,6 +200,7 @@ void TTestForm::VytvorOvladaci() {
     nastavText(lbTestSlozen, QStringLiteral("Test úspěšně složen!"));
     nastavBarvuTextu(lbTestSlozen, QColor(0, 128, 0));
     nastavBarvuTextu(lbProtokol, QColor(128, 0, 0));
+    rozmistiRadky(gbVyhodnoceni, {lbDoba, lbOdpovedi, lbPocetBodu, lbTestSlozen, lbProtokol});
     gbVyhodnoceni->hide();
 
     connect(btnPredchozi, &QPushButton::clicked, this,
@@ -245,7 +267,8 @@ void TTestForm::ZobrazOtazku() {
     if (!obrazek.isNull()) {
         img->setPixmap(obrazek);
         img->resize(obrazek.size());
-        img->move(kSirkaOblasti - img->width(), kHorniObrazku);
+        // Right-aligned with the answer fields, inside the box's frame.
+        img->move(kLevaOdpovedi + kSirkaOdpovedi - img->width(), kHorniObrazku);
         img->show();
         img->raise();
         mA->resize(std::max(1, img->x() - mA->x()), mA->height());
@@ -420,11 +443,7 @@ void TTestForm::PrepniNaRevizi() {
                QStringLiteral("Minimální potřeba počtu bodů: ") + QString::number(minimumBodu_));
     lbMinBod->show();
     nastavText(lbCas, QStringLiteral("Maximální délka trvání testu: 30 minut"));
-    int y = 16;
-    for (QLabel* l : {lbUzivatel, lbSkupina, lbBody, lbMinBod, lbCas}) {
-        l->move(l->x(), y);
-        y += 17;
-    }
+    rozmistiRadky(gbVstup, {lbUzivatel, lbSkupina, lbBody, lbMinBod, lbCas});
     ZobrazOtazku();
 }
 

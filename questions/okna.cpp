@@ -1,7 +1,8 @@
 #include "okna.h"
 
+#include <algorithm>
+
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -50,4 +51,22 @@ QLabel* NovyPopisek(QWidget* rodic, const char* jmeno, const QString& text, int 
     l->move(x, y);
     l->adjustSize();
     return l;
+}
+
+void PopisekNaSirku::resizeEvent(QResizeEvent* udalost) {
+    QLabel::resizeEvent(udalost);
+    Prizpusob();
+}
+
+void PopisekNaSirku::Prizpusob() {
+    QFont pismo = font();
+    if (zakladni_ == 0)
+        zakladni_ = QFontInfo(pismo).pixelSize();
+    const int sirka = contentsRect().width() - 2 * std::max(0, margin());
+    int velikost = zakladni_;
+    pismo.setPixelSize(velikost);
+    while (velikost > 8 && QFontMetrics(pismo).horizontalAdvance(text()) > sirka)
+        pismo.setPixelSize(--velikost);
+    if (QFontInfo(font()).pixelSize() != velikost)
+        setFont(pismo);
 }

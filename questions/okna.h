@@ -1,7 +1,8 @@
 // Window helpers shared by all windows.
 #pragma once
 
-class QLabel;
+#include <QLabel>
+
 class QMainWindow;
 class QMenuBar;
 class QString;
@@ -20,3 +21,19 @@ void VycentrujNaObrazovce(QWidget* okno);
 // Shows another of the main window's menu bars. QMainWindow::setMenuBar would delete
 // the bar it replaces; the main window keeps all three alive and swaps them here.
 void PrepniMenu(QMainWindow* okno, QMenuBar* menu);
+
+// A label with a fixed text in a place that another font may make too narrow: on every
+// resize the text is set smaller than the label's first font (down to 8 pixels) until it
+// fits the width, instead of being cut.
+class PopisekNaSirku : public QLabel {
+public:
+    using QLabel::QLabel;
+    // Fits the text again (after setText).
+    void Prizpusob();
+
+protected:
+    void resizeEvent(QResizeEvent* udalost) override;
+
+private:
+    int zakladni_ = 0; // the pixel size the label was first fitted from
+};

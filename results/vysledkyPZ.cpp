@@ -122,6 +122,11 @@ TPZVysledky::TPZVysledky(QWidget* vlastnik, const QString& profil, std::uint8_t 
     sgTab->setSelectionMode(QAbstractItemView::SingleSelection);
     sgTab->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sgTab->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The columns are a few pixels wider together than the grid: no horizontal scroll
+    // bar for them, and the headers start at the left like the cells, so that the last
+    // one stays readable.
+    sgTab->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sgTab->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     sgTab->verticalHeader()->hide();
     sgTab->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     sgTab->verticalHeader()->setDefaultSectionSize(20);

@@ -12,6 +12,7 @@
 #include "testovaci_main.h"
 #include "zaznam_zprav.h"
 
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -54,6 +55,24 @@ void odpovez(TTestForm& okno, const QSet<int>& spatne, const QSet<int>& bez = {}
             QTest::keyClick(okno.mO, pismeno);
         okno.btnNasledujici->click();
     }
+}
+
+// The first visible line of a box that is not wholly inside the box's contents (under
+// its caption, within its frame) or that overlaps the line above it; "" when none.
+QString radekMimo(const QGroupBox* box) {
+    const QRect obsah = box->contentsRect();
+    QList<const QLabel*> radky;
+    for (const QLabel* l : box->findChildren<QLabel*>())
+        if (l->isVisibleTo(box))
+            radky << l;
+    std::sort(radky.begin(), radky.end(),
+              [](const QLabel* a, const QLabel* b) { return a->y() < b->y(); });
+    for (qsizetype i = 0; i < radky.size(); ++i) {
+        const QRect r = radky[i]->geometry();
+        if (!obsah.contains(r) || (i > 0 && radky[i - 1]->geometry().intersects(r)))
+            return radky[i]->text();
+    }
+    return {};
 }
 
 QStringList radkyZpravy(const ZaznamZprav& z) {
@@ -278,6 +297,40 @@ private slots:
             okno.btnUkoncit->click(); // no question after evaluation
             QVERIFY(!okno.isVisible());
             QCOMPARE(zpravy.pocet(), 2);
+        }
+    }
+
+    void radkyAObrazekVRameccich() {
+        // Measured in the fonts the window is laid out for.
+        const QStringList rodiny = QFontDatabase::families();
+        if (!rodiny.contains(QStringLiteral("Liberation Sans")) &&
+            !rodiny.contains(QStringLiteral("Arimo")))
+            QSKIP("no metric-compatible font for Arial is installed (fonts-liberation2)");
+        PracovniSlozka slozka;
+        NastaveniKatalogu n;
+        for (int c = 1; c <= 308; ++c) // the sections of positions 1 to 10
+            n.obrazky[c] = QSize(280, 280);
+        ZapisKatalog(QStringLiteral("otazky.xml"), n);
+        ZaznamZprav zpravy;
+        TTestForm okno(nullptr, profil());
+        okno.FormCreate();
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        QVERIFY2(radekMimo(okno.gbVstup).isEmpty(), qPrintable(radekMimo(okno.gbVstup)));
+        // The picture stands beside the answers, inside the question's frame.
+        QVERIFY(okno.img->isVisibleTo(&okno));
+        const QRect obrazek = okno.img->geometry();
+        QVERIFY(okno.gbOtazka->contentsRect().contains(obrazek));
+        QCOMPARE(obrazek.top(), 100);
+        QVERIFY(!okno.mA->geometry().intersects(obrazek));
+        QCOMPARE(obrazek.right(), okno.mA->x() + 737 - 1); // the right edge of a whole field
+
+        // The review shows five lines in each box.
+        okno.btnVyhodnotit->click();
+        QVERIFY(okno.gbVyhodnoceni->isVisibleTo(&okno));
+        for (const QGroupBox* box : {okno.gbVstup, okno.gbVyhodnoceni}) {
+            QCOMPARE(box->findChildren<QLabel*>().size(), 5);
+            QVERIFY2(radekMimo(box).isEmpty(), qPrintable(radekMimo(box)));
         }
     }
 

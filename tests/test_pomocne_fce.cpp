@@ -1,5 +1,7 @@
 // The shared functions: durations, flags, file presence, success percentage, fixed
-// widths, the data files' dates and the program's random generator.
+// widths, the data files' dates and the program's random generator; and the label that
+// sets its text smaller rather than cut it.
+#include "okna.h"
 #include "pomocne_fce.h"
 #include "pracovni_slozka.h"
 #include "testovaci_main.h"
@@ -137,6 +139,35 @@ private slots:
         nahoda::Randomize();
         for (int i = 0; i < 1000; ++i)
             QVERIFY(nahoda::Random(5) < 5);
+    }
+
+    void popisekNaSirku() {
+        QWidget okno;
+        QFont pismo(QStringLiteral("Liberation Sans"));
+        pismo.setPixelSize(11);
+        okno.setFont(pismo);
+        const QString text = QStringLiteral("Testy z pravidel silničního provozu");
+        auto* l = new PopisekNaSirku(text, &okno);
+        l->setFrameShape(QFrame::Panel);
+        const auto velikost = [&] { return QFontInfo(l->font()).pixelSize(); };
+        const auto vejde = [&] {
+            return QFontMetrics(l->font()).horizontalAdvance(text) <= l->contentsRect().width();
+        };
+        const int potreba = QFontMetrics(pismo).horizontalAdvance(text) + 2 * l->frameWidth();
+        okno.show();            // a hidden widget gets its resize events only when shown
+        l->resize(potreba, 20); // exactly wide enough: the size stays
+        QCOMPARE(velikost(), 11);
+        l->resize(potreba - 1, 20);
+        QVERIFY(velikost() < 11);
+        QVERIFY(vejde());
+        // The largest size that fits: one pixel more would not.
+        QFont vetsi = l->font();
+        vetsi.setPixelSize(velikost() + 1);
+        QVERIFY(QFontMetrics(vetsi).horizontalAdvance(text) > l->contentsRect().width());
+        l->resize(20, 20); // never below 8 pixels, even if the text is then cut
+        QCOMPARE(velikost(), 8);
+        l->resize(potreba + 50, 20); // wide again: back to the size it was given
+        QCOMPARE(velikost(), 11);
     }
 };
 

@@ -7,6 +7,7 @@
 #include "textove_pole.h"
 #include "zaznam_zprav.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
@@ -267,6 +268,54 @@ private slots:
         QCOMPARE(okno.findChild<QAction*>(QStringLiteral("Vsledkytestunabody1")),
                  okno.Vsledkytestunabody1);
         QCOMPARE(okno.Vsledkytestunabody1->text(), QStringLiteral("Výsledky &testu na body"));
+    }
+
+    void pismaAStavovyRadek() {
+        // The layouts are made for the Windows fonts the windows name; the program stands
+        // their metric-compatible counterparts in for them.
+        const QStringList rodiny = QFontDatabase::families();
+        if (!rodiny.contains(QStringLiteral("Liberation Sans")) &&
+            !rodiny.contains(QStringLiteral("Arimo")))
+            QSKIP("no metric-compatible font for Arial is installed (fonts-liberation2)");
+        const QStringList sans{"MS Shell Dlg", "Liberation Sans", "Arimo"};
+        const QStringList mono{"Courier New", "Liberation Mono", "Cousine"};
+        QVERIFY2(sans.contains(QFontInfo(QFont(QStringLiteral("MS Shell Dlg"))).family()),
+                 qPrintable(QFontInfo(QFont(QStringLiteral("MS Shell Dlg"))).family()));
+        QVERIFY(sans.contains(QFontInfo(QFont(QStringLiteral("Arial"))).family()) ||
+                QFontInfo(QFont(QStringLiteral("Arial"))).family() == u"Arial");
+        if (rodiny.contains(QStringLiteral("Liberation Mono")) ||
+            rodiny.contains(QStringLiteral("Cousine")))
+            QVERIFY(mono.contains(QFontInfo(QFont(QStringLiteral("Courier New"))).family()));
+
+        THlavniFormular okno;
+        PrihlasProfil(okno);
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        QCOMPARE(QFontInfo(okno.font()).pixelSize(), 11);
+        // Every panel of the status bar shows its whole text inside the window: the menu
+        // hints in the first, the fixed text of the last one set smaller when it must be.
+        const auto vejde = [](const QLabel* l) {
+            const QFontMetrics m(l->font());
+            // A framed label indents text that is not centred by half an "x".
+            const int odsazeni =
+                l->alignment() & Qt::AlignHCenter ? 0 : m.horizontalAdvance(u'x') / 2;
+            return m.horizontalAdvance(l->text()) + odsazeni <= l->contentsRect().width();
+        };
+        for (const QLabel* panel : okno.Panely) {
+            QVERIFY2(vejde(panel), qPrintable(panel->text()));
+            QVERIFY(panel->mapTo(&okno, QPoint(panel->width(), 0)).x() <= okno.width());
+        }
+        QVERIFY(QFontInfo(okno.Panely[3]->font()).pixelSize() >= 9);
+        int hintu = 0;
+        for (QAction* polozka : okno.findChildren<QAction*>()) {
+            if (polozka->statusTip().isEmpty())
+                continue;
+            polozka->showStatusText(okno.MainMenu1);
+            QCOMPARE(okno.Panely[0]->text(), polozka->statusTip());
+            QVERIFY2(vejde(okno.Panely[0]), qPrintable(polozka->statusTip()));
+            ++hintu;
+        }
+        QVERIFY(hintu >= 20);
     }
 
     void vyjimkaNeprekrociSmycku() {

@@ -9,6 +9,7 @@
 
 #include <QHeaderView>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTableView>
 
 namespace {
@@ -241,6 +242,15 @@ private slots:
                     QVERIFY(sirka > metriky.horizontalAdvance(m->index(0, c).data().toString()));
                 }
                 QCOMPARE(s.sgTab->rowHeight(0), 20);
+                // Every heading can be read whole without scrolling: the columns are a
+                // little wider together than the grid.
+                QVERIFY(!s.sgTab->horizontalScrollBar()->isVisible());
+                QHeaderView* zahlavi = s.sgTab->horizontalHeader();
+                for (int c = 0; c < 7; ++c)
+                    QVERIFY2(zahlavi->sectionViewportPosition(c) +
+                                     QFontMetrics(zahlavi->font()).horizontalAdvance(nadpisy[c]) <
+                                 s.sgTab->viewport()->width(),
+                             qPrintable(nadpisy[c]));
                 const QStringList radek{"5.12.2006", "14:07:33", "B", "2", "3", "1", "83%"};
                 for (int c = 0; c < 7; ++c)
                     QCOMPARE(m->index(1, c).data().toString(), radek[c]);

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Kolomat need (only the
 # missing ones; through sudo when not run as root).
+#   tools/zavislosti.sh            building, running and testing
+#   tools/zavislosti.sh --snimky   also the X server of the screenshot tour
 set -euo pipefail
 
 balicky=(
@@ -10,6 +12,9 @@ balicky=(
     fonts-liberation2                    # metric-compatible "Arial" and "Courier New"
     clang libclang-rt-14-dev             # the sanitizer build and the fuzz targets
 )
+if [ "${1:-}" = "--snimky" ]; then
+    balicky+=(xvfb xauth)                # tools/snimky.sh: a real X server without a screen
+fi
 
 chybi=()
 for balicek in "${balicky[@]}"; do
