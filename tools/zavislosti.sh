@@ -9,6 +9,7 @@ balicky=(
     libbenchmark-dev curl                # bench/ (curl: the download benchmark)
     fonts-liberation2                    # metric-compatible "Arial" and "Courier New"
     clang libclang-rt-14-dev             # the sanitizer build and the fuzz targets
+    desktop-file-utils                   # the install test checks the menu entry
 )
 
 chybi=()
