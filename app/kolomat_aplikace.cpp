@@ -3,9 +3,17 @@
 #include "zpravy.h"
 
 #include <QFont>
+#include <QIcon>
 
 KolomatAplikace::KolomatAplikace(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Program Kolomat"));
+    // Ties the windows to the installed menu entry kolomat.desktop (its icon on Wayland).
+    setDesktopFileName(QStringLiteral("kolomat"));
+    QIcon ikona;
+    for (const int velikost : {16, 32, 48, 64, 128, 256})
+        ikona.addFile(QStringLiteral(":/ikona/kolomat_%1.png").arg(velikost),
+                      QSize(velikost, velikost));
+    setWindowIcon(ikona);
     // The windows are laid out for the Windows fonts they name. Where those are missing,
     // their metric-compatible counterparts keep the texts inside their fixed places; a
     // generic fallback (DejaVu Sans) is wider and would cut them off.

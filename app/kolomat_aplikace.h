@@ -1,4 +1,5 @@
-// The application object: the title "Program Kolomat" and the last line of defence
+// The application object: the title "Program Kolomat", the window icon (the resource
+// :/ikona/, the same pictures as the desktop icon) and the last line of defence
 // against errors. An exception that escapes an event handler is shown in the error box
 // and the program goes on, instead of ending in std::terminate.
 #pragma once

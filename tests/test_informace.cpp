@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -56,6 +57,7 @@ private slots:
         QString caption, databaze;
         QSize velikost;
         QPoint poloha;
+        QImage obrazek;
         QColor nadOdkazem, mimoOdkaz;
         bool vystaveno = false;
         const QString trida =
@@ -64,6 +66,7 @@ private slots:
                 databaze = okno->lbDatabaze->text();
                 velikost = okno->size();
                 poloha = okno->pos();
+                obrazek = okno->imgIkona->pixmap().toImage();
                 vystaveno = QTest::qWaitForWindowExposed(okno);
                 QTest::mouseMove(okno->lbNet);
                 nadOdkazem = okno->lbNet->palette().color(QPalette::WindowText);
@@ -80,6 +83,13 @@ private slots:
         QVERIFY(vystaveno);
         QCOMPARE(nadOdkazem, QColor(Qt::red));
         QCOMPARE(mimoOdkaz, QColor(Qt::blue));
+        // The picture is the program's own icon, linked in as a resource.
+        const QImage ikona(QStringLiteral(":/ikona/kolomat_32.png"));
+        QVERIFY2(!ikona.isNull(), "the icon resource :/ikona/kolomat_32.png is linked in");
+        QCOMPARE(obrazek.convertToFormat(QImage::Format_ARGB32),
+                 ikona.convertToFormat(QImage::Format_ARGB32));
+        for (const int strana : {16, 32, 48, 64, 128, 256})
+            QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(strana, strana)));
 
         // "OK" closes it; so does the about item of the browse menu bar.
         bool zavreno = false;
