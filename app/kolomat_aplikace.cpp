@@ -2,6 +2,8 @@
 
 #include "zpravy.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QIcon>
 
@@ -9,10 +11,10 @@ KolomatAplikace::KolomatAplikace(int& argc, char** argv) : QApplication(argc, ar
     setApplicationName(QStringLiteral("Program Kolomat"));
     // Ties the windows to the installed menu entry kolomat.desktop (its icon on Wayland).
     setDesktopFileName(QStringLiteral("kolomat"));
+    // Every size the build linked in; each picture's own size tells the icon which it is.
     QIcon ikona;
-    for (const int velikost : {16, 32, 48, 64, 128, 256})
-        ikona.addFile(QStringLiteral(":/ikona/kolomat_%1.png").arg(velikost),
-                      QSize(velikost, velikost));
+    for (const QFileInfo& obrazek : QDir(QStringLiteral(":/ikona")).entryInfoList(QDir::Files))
+        ikona.addFile(obrazek.filePath());
     setWindowIcon(ikona);
     // The windows are laid out for the Windows fonts they name. Where those are missing,
     // their metric-compatible counterparts keep the texts inside their fixed places; a
