@@ -144,25 +144,27 @@ QByteArray naUtf8(const QByteArray& data, const QString& soubor) {
         // The declaration still names the old encoding; pugixml is told UTF-8 anyway.
         return utf8;
     };
-    if (data.startsWith("\xEF\xBB\xBF"))
-        return data.mid(3);
+    const bool bomUtf8 = data.startsWith("\xEF\xBB\xBF");
     if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF"))
         return prevod(QStringDecoder(QStringConverter::Utf16, QStringDecoder::Flag::Stateless),
                       QStringLiteral("UTF-16"));
 
-    const QString kodovani = deklarovaneKodovani(data);
+    // A UTF-8 BOM outweighs the declaration, but the bytes after it are checked all the
+    // same: taken unchecked, they were saved back as a file that no longer read.
+    const QByteArray bezBom = bomUtf8 ? data.mid(3) : data;
+    const QString kodovani = bomUtf8 ? QString() : deklarovaneKodovani(data);
     const QString male = kodovani.toLower();
     if (male.isEmpty() || male == u"utf-8" || male == u"utf8") {
-        const qsizetype spatne = QByteArrayView(data).isValidUtf8() ? -1 : chybaUtf8(data);
+        const qsizetype spatne = QByteArrayView(bezBom).isValidUtf8() ? -1 : chybaUtf8(bezBom);
         if (spatne >= 0) {
-            const auto [radek, sloupec] = radekASloupec(data.left(spatne), spatne);
+            const auto [radek, sloupec] = radekASloupec(bezBom.left(spatne), spatne);
             throw KolomatChyba(QStringLiteral("Soubor %1 není uložen v kódování UTF-8 "
                                               "(neplatný znak na řádku %2, sloupci %3).")
                                    .arg(nazevSouboru(soubor))
                                    .arg(radek)
                                    .arg(sloupec));
         }
-        return data;
+        return bezBom;
     }
     return prevod(QStringDecoder(kodovani.toLatin1().constData()), kodovani);
 }

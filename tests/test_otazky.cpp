@@ -146,6 +146,11 @@ private slots:
                                     << QStringList{"otazky.xml", "<otazky>", "<Profily>"};
         QTest::newRow("not utf-8") << QByteArray("<otazky>\n<otazka>\xE8</otazka></otazky>")
                                    << QStringList{"otazky.xml", "UTF-8", "řádku 2"};
+        // The BOM claims UTF-8 while the declaration and bytes are Windows-1250.
+        QTest::newRow("utf-8 bom, cp1250 bytes")
+            << QByteArray("\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"windows-1250\"?>\n"
+                          "<otazky>\n<otazka>\xD8idi\xE8</otazka></otazky>")
+            << QStringList{"otazky.xml", "UTF-8", "řádku 3, sloupci 9"};
         QTest::newRow("unknown encoding")
             << QByteArray("<?xml version=\"1.0\" encoding=\"x-nonsense\"?><otazky/>")
             << QStringList{"otazky.xml", "x-nonsense"};
@@ -188,6 +193,12 @@ private slots:
         TOtazka databaze16;
         databaze16.Nacti(1);
         QCOMPARE(databaze16.Otazka, QStringLiteral("Přednost v jízdě?"));
+
+        // UTF-8 with a byte-order mark.
+        PracovniSlozka::zapis(QStringLiteral("otazky.xml"), "\xEF\xBB\xBF" + utf8);
+        TOtazka databaze8;
+        databaze8.Nacti(1);
+        QCOMPARE(databaze8.Otazka, QStringLiteral("Přednost v jízdě?"));
     }
 
     void kontrolaStruktury() {
