@@ -1,6 +1,7 @@
 #include "xml_dokument.h"
 
 #include "chyba.h"
+#include "chyby_systemu.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -234,6 +235,14 @@ void XmlPrvek::odeber(const XmlPrvek& potomek) {
     uzel_.remove_child(potomek.uzel_);
 }
 
+QByteArray XmlPrvek::doBajtu() const {
+    QByteArray vysledek;
+    ZapisDoPole zapis(vysledek);
+    uzel_.print(zapis, "", pugi::format_raw | pugi::format_no_empty_element_tags,
+                pugi::encoding_utf8);
+    return vysledek;
+}
+
 XmlDokument::XmlDokument() : dokument_(std::make_unique<pugi::xml_document>()) {}
 XmlDokument::XmlDokument(XmlDokument&&) noexcept = default;
 XmlDokument& XmlDokument::operator=(XmlDokument&&) noexcept = default;
@@ -246,11 +255,11 @@ XmlDokument XmlDokument::nacti(const QString& soubor, const char* koren) {
             QStringLiteral("Soubor %1 nebyl v pracovní složce nalezen.").arg(nazevSouboru(soubor)));
     if (!f.open(QIODevice::ReadOnly))
         throw KolomatChyba(QStringLiteral("Soubor %1 nelze otevřít pro čtení (%2).")
-                               .arg(nazevSouboru(soubor), f.errorString()));
+                               .arg(nazevSouboru(soubor), PopisChybySouboru(f)));
     const QByteArray data = f.readAll();
     if (f.error() != QFileDevice::NoError)
         throw KolomatChyba(QStringLiteral("Soubor %1 nelze přečíst (%2).")
-                               .arg(nazevSouboru(soubor), f.errorString()));
+                               .arg(nazevSouboru(soubor), PopisChybySouboru(f)));
     return zBajtu(data, soubor, koren);
 }
 
@@ -324,17 +333,17 @@ void ZapisSoubor(const QString& soubor, const QByteArray& data) {
         return KolomatChyba(text);
     };
     if (!f.open(QIODevice::WriteOnly))
-        throw selhani(f.errorString());
+        throw selhani(PopisChybySouboru(f));
     // A short file stays in QSaveFile's buffer until commit, which does not notice when
     // writing it out fails (a full disk) and would put an empty file in place of the
     // old one; flushed here, the failure is seen and the old file kept. Qt also ignores
     // a failed sync, where a delayed write error would show.
     bool zapsano = f.write(data) == data.size() && f.flush();
-    QString chyba = f.errorString();
+    QString chyba = PopisChybySouboru(f);
 #ifdef Q_OS_UNIX
     if (zapsano && ::fdatasync(f.handle()) != 0) {
         zapsano = false;
-        chyba = QString::fromLocal8Bit(std::strerror(errno));
+        chyba = PopisChybySystemu(errno);
     }
 #endif
     if (!zapsano) {
@@ -342,7 +351,7 @@ void ZapisSoubor(const QString& soubor, const QByteArray& data) {
         throw selhani(chyba);
     }
     if (!f.commit())
-        throw selhani(f.errorString());
+        throw selhani(PopisChybySouboru(f));
 }
 
 int textNaCislo(const QString& text, const QString& soubor, const char* prvek) {

@@ -1,13 +1,17 @@
 // The shared functions: durations, flags, file presence, success percentage, fixed
 // widths, the data files' dates and the program's random generator; and the label that
 // sets its text smaller rather than cut it.
+#include "chyby_systemu.h"
 #include "okna.h"
 #include "pomocne_fce.h"
 #include "pracovni_slozka.h"
 #include "testovaci_main.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocale>
+
+#include <cerrno>
 
 class TestPomocneFce : public QObject {
     Q_OBJECT
@@ -70,6 +74,21 @@ private slots:
         QVERIFY(SouborExistuje(QStringLiteral("Vysledky.xml")));
         QDir().mkdir(QStringLiteral("Protokoly.xml"));
         QVERIFY2(!SouborExistuje(QStringLiteral("Protokoly.xml")), "a folder is not a file");
+    }
+
+    void chybySystemuCesky() {
+        QCOMPARE(PopisChybySystemu(EACCES), QStringLiteral("přístup odepřen"));
+        QCOMPARE(PopisChybySystemu(ENOSPC), QStringLiteral("na disku není volné místo"));
+        QCOMPARE(PopisChybySystemu(EROFS), QStringLiteral("disk je připojen jen pro čtení"));
+        QCOMPARE(PopisChybySystemu(12345), QStringLiteral("chyba systému č. 12345"));
+        PracovniSlozka slozka;
+        QDir().mkdir(QStringLiteral("slozka"));
+        QFile adresar(QStringLiteral("slozka"));
+        QVERIFY(!adresar.open(QIODevice::ReadOnly));
+        QCOMPARE(PopisChybySouboru(adresar), QStringLiteral("je to složka, ne soubor"));
+        QFile chybi(QStringLiteral("chybi/soubor"));
+        QVERIFY(!chybi.open(QIODevice::ReadOnly));
+        QCOMPARE(PopisChybySouboru(chybi), QStringLiteral("soubor nebo složka neexistuje"));
     }
 
     void uspesnost() {

@@ -1,13 +1,13 @@
 #include "vymena_katalogu.h"
 
 #include "chyba.h"
+#include "chyby_systemu.h"
 #include "kontrola_katalogu.h"
 
 #include <QFile>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -40,13 +40,13 @@ void NahraditKatalog(const QString& stazeny, const QString& katalog, const QDate
         !soubor.setFileTime(serverCas, QFileDevice::FileModificationTime))
         selhani(stazeny, QStringLiteral("Stažené databázi otázek \"%1\" se nepodařilo nastavit "
                                         "datum (%2). Databáze otázek \"%3\" zůstala beze změny.")
-                             .arg(stazeny, soubor.errorString(), katalog));
+                             .arg(stazeny, PopisChybySouboru(soubor), katalog));
     soubor.close();
 
     // rename(2) replaces the old file atomically; QFile::rename would refuse to.
     if (std::rename(QFile::encodeName(stazeny).constData(),
                     QFile::encodeName(katalog).constData()) != 0) {
-        const QString duvod = QString::fromLocal8Bit(std::strerror(errno));
+        const QString duvod = PopisChybySystemu(errno);
         selhani(stazeny, QStringLiteral("Databázi otázek \"%1\" se nepodařilo nahradit staženou "
                                         "verzí (%2). Databáze otázek zůstala beze změny.")
                              .arg(katalog, duvod));
