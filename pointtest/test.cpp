@@ -1,5 +1,6 @@
 #include "test.h"
 
+#include "obrazek_otazky.h"
 #include "okna.h"
 #include "pevne_okno.h"
 #include "pomocne_fce.h"
@@ -259,11 +260,12 @@ void TTestForm::ZobrazOtazku() {
                            .arg(o.Body)
                            .arg(o.Body == 1 ? QStringLiteral("bod") : QStringLiteral("body")));
     mO->clear();
-    mO->setPlainText(prvek.Otazka());
+    mO->setPlainText(Orizni(prvek.Otazka(), kNejdelsiOtazka));
 
     // A picture that cannot be loaded is left out, as if the question had none.
     const QString soubor = Orizni(prvek.Obrazek(), kSirkaObrazek);
-    const QPixmap obrazek = soubor.isEmpty() ? QPixmap() : QPixmap(soubor);
+    const QPixmap obrazek =
+        QPixmap::fromImage(NactiObrazekOtazky(soubor, img->devicePixelRatioF()));
     if (!obrazek.isNull()) {
         img->setPixmap(obrazek);
         img->resize(obrazek.size());
@@ -282,10 +284,10 @@ void TTestForm::ZobrazOtazku() {
     }
 
     mA->clear();
-    mA->setPlainText(prvek.A());
+    mA->setPlainText(Orizni(prvek.A(), kNejdelsiOdpoved));
     mB->clear();
-    mB->setPlainText(prvek.B());
-    const QString c = prvek.C();
+    mB->setPlainText(Orizni(prvek.B(), kNejdelsiOdpoved));
+    const QString c = Orizni(prvek.C(), kNejdelsiOdpoved);
     mC->clear();
     if (!c.isEmpty())
         mC->setPlainText(c);

@@ -32,11 +32,11 @@ int TOtazka::Nacti(int cislo) {
         return -1;
     Platna = true;
     Cislo = cislo;
-    Kod = prvek.Kod();
-    Otazka = prvek.Otazka();
-    A = prvek.A();
-    B = prvek.B();
-    C = prvek.C();
+    Kod = Orizni(prvek.Kod(), kSirkaKod);
+    Otazka = Orizni(prvek.Otazka(), kNejdelsiOtazka);
+    A = Orizni(prvek.A(), kNejdelsiOdpoved);
+    B = Orizni(prvek.B(), kNejdelsiOdpoved);
+    C = Orizni(prvek.C(), kNejdelsiOdpoved);
     Spravne = Orizni(prvek.Spravne(), kSirkaSpravne);
     Skupina = Orizni(prvek.Skupina(), kSirkaSkupina);
     Obrazek = Orizni(prvek.Obrazek(), kSirkaObrazek);

@@ -44,6 +44,14 @@ inline constexpr int kSirkaSpravne = 1;
 inline constexpr int kSirkaSkupina = 4;
 inline constexpr int kSirkaObrazek = 50;
 inline constexpr int kSirkaPoznamka = 110;
+inline constexpr int kSirkaKod = 8;
+// The longest texts a catalogue may hold. Every question of the program is far
+// shorter; the bounds keep a broken or hostile catalogue from freezing the window with
+// a text it cannot lay out quickly. A catalogue check refuses longer ones, and a
+// question is cut to them when it is read.
+inline constexpr int kNejdelsiOtazka = 2000;
+inline constexpr int kNejdelsiOdpoved = 1000;
+inline constexpr int kNejdelsiPoznamka = 300;
 // Every part of the program relies on the official numbering of 802 questions.
 inline constexpr int kMinimumOtazek = 802;
 

@@ -3,6 +3,7 @@
 #include "XML_otazky.h"
 #include "chyba.h"
 #include "kategorie.h"
+#include "obrazek_otazky.h"
 
 #include <QDir>
 #include <QImage>
@@ -25,6 +26,30 @@ QString odpoved(const TXMLOtazkaType& o, QChar pismeno) {
     return {};
 }
 
+// The bounds of the texts of one question: what would freeze the window or lead out of
+// the working folder.
+void kontrolaMezi(const TXMLOtazkaType& o, int cislo, QStringList& chyby) {
+    const auto delka = [&](const QString& text, const char* pole, int nejvic) {
+        if (text.size() > nejvic)
+            chyby << QStringLiteral("Otázka %1: %2 má %3 znaků, nejvýše je povoleno %4.")
+                         .arg(cislo)
+                         .arg(QString::fromUtf8(pole))
+                         .arg(text.size())
+                         .arg(nejvic);
+    };
+    delka(o.Kod(), "kód", kSirkaKod);
+    delka(o.Otazka(), "text otázky", kNejdelsiOtazka);
+    delka(o.A(), "odpověď A", kNejdelsiOdpoved);
+    delka(o.B(), "odpověď B", kNejdelsiOdpoved);
+    delka(o.C(), "odpověď C", kNejdelsiOdpoved);
+    delka(o.Spravne(), "správná odpověď", kSirkaSpravne);
+    delka(o.Skupina(), "skupina", kSirkaSkupina);
+    delka(o.Poznamka(), "poznámka o vyřazení", kNejdelsiPoznamka);
+    const QString obrazek = ProblemCestyObrazku(o.Obrazek());
+    if (!obrazek.isEmpty())
+        chyby << QStringLiteral("Otázka %1: %2.").arg(cislo).arg(obrazek);
+}
+
 // The question object with the structural problems added to chyby; none when the
 // file cannot be opened at all.
 std::optional<TOtazka> otevri(const QString& soubor, QStringList& chyby) {
@@ -33,6 +58,7 @@ std::optional<TOtazka> otevri(const QString& soubor, QStringList& chyby) {
         const TXMLOtazkyType& d = databaze->Dokument();
         for (int i = 0; i < d.Count(); ++i) {
             const TXMLOtazkaType o = d[i];
+            kontrolaMezi(o, i + 1, chyby);
             if (!o.Poznamka().isEmpty())
                 continue;
             const QString spravne = o.Spravne().left(1);
@@ -140,9 +166,8 @@ QStringList KontrolaKatalogu(const QString& soubor, const QString& slozkaDat) {
         texty.insert(text);
 
         const QString obrazek = o.Obrazek();
-        if (obrazek.size() > kSirkaObrazek)
-            chyba(QStringLiteral("cesta k obrázku je delší než %1 znaků").arg(kSirkaObrazek));
-        else if (!obrazek.isEmpty() && QImage(data.filePath(obrazek)).isNull())
+        if (ProblemCestyObrazku(obrazek).isEmpty() && !obrazek.isEmpty() &&
+            QImage(data.filePath(obrazek)).isNull())
             chyba(QStringLiteral("obrázek \"%1\" chybí nebo ho nelze načíst").arg(obrazek));
     }
     if (platnych != 757)

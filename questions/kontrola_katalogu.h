@@ -7,7 +7,8 @@
 
 // What the program itself needs of any catalogue (also of one that an update brings):
 // a well-formed <otazky> document with at least 802 <otazka> elements, whose questions
-// in force each have a correct letter A, B or C naming a non-empty answer.
+// in force each have a correct letter A, B or C naming a non-empty answer, every text
+// within its bound and every picture path under grafika/ without "..".
 QStringList KontrolaStrukturyKatalogu(const QString& soubor);
 
 // Every rule of the catalogue that the project ships: the structure above, exactly 802

@@ -4,10 +4,15 @@
 #include "chyba.h"
 #include "generator_katalogu.h"
 #include "kontrola_katalogu.h"
+#include "obrazek_otazky.h"
 #include "pracovni_slozka.h"
 #include "testovaci_main.h"
 
+#include <QElapsedTimer>
+#include <QImage>
 #include <QStringEncoder>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -216,6 +221,99 @@ private slots:
         QCOMPARE(chyby.size(), 2);
         QVERIFY(chyby[0].startsWith(QStringLiteral("Otázka 1:")));
         QVERIFY(chyby[1].startsWith(QStringLiteral("Otázka 2:")));
+
+        // Texts beyond their bounds and pictures from outside grafika/ are named by
+        // question; such a catalogue is never taken in by an update.
+        const QString dlouhy(kNejdelsiOtazka + 1, u'x');
+        PracovniSlozka::zapis(
+            QStringLiteral("otazky.xml"),
+            katalog({otazka("<Otazka>" + dlouhy.toUtf8() +
+                            "</Otazka><A>a</A><B>b</B>"
+                            "<Spravne>A</Spravne>"),
+                     otazka("<A>a</A><B>b</B><Spravne>A</Spravne>"
+                            "<Obrazek>grafika/../../tajne.png</Obrazek>"),
+                     otazka("<Kod>KM0100011</Kod><A>a</A><B>b</B><Spravne>A</Spravne>"),
+                     otazka("<A>a</A><B>b</B><Spravne>A</Spravne><Obrazek>/etc/x.png</Obrazek>")}));
+        const QStringList meze = KontrolaStrukturyKatalogu(QStringLiteral("otazky.xml"));
+        QCOMPARE(meze.size(), 4);
+        QVERIFY2(meze[0].startsWith(QStringLiteral("Otázka 1: text otázky má 2001 znaků")),
+                 qPrintable(meze[0]));
+        QVERIFY2(meze[1].startsWith(QStringLiteral("Otázka 2: cesta k obrázku obsahuje \"..\"")),
+                 qPrintable(meze[1]));
+        QVERIFY(meze[2].startsWith(QStringLiteral("Otázka 3: kód má 9 znaků")));
+        QVERIFY(meze[3].startsWith(QStringLiteral("Otázka 4: obrázek neleží ve složce")));
+    }
+
+    void delkaTextuOmezena() {
+        PracovniSlozka slozka;
+        NastaveniKatalogu n;
+        n.textyOtazek[1] = QString(1000000, u'x'); // a megabyte without a space
+        n.textyOdpovedi[1] = QString(5000, u'y');
+        ZapisKatalog(QStringLiteral("otazky.xml"), n);
+        TOtazka databaze;
+        databaze.Nacti(1);
+        QCOMPARE(databaze.Otazka.size(), kNejdelsiOtazka);
+        QCOMPARE(databaze.A.size(), kNejdelsiOdpoved);
+    }
+
+    void cestaObrazku_data() {
+        QTest::addColumn<QString>("cesta");
+        QTest::addColumn<bool>("povolena");
+        QTest::newRow("prazdna") << QString() << true;
+        QTest::newRow("obrazek") << "grafika/situace/s01.png" << true;
+        QTest::newRow("jine jmeno slozky") << "grafika2/s01.png" << false;
+        QTest::newRow("jen slozka") << "grafika/" << false;
+        QTest::newRow("nahoru") << "grafika/../Profily.xml" << false;
+        QTest::newRow("nahoru na konci") << "grafika/a/.." << false;
+        QTest::newRow("tecka") << "grafika/./s01.png" << false;
+        QTest::newRow("absolutni") << "/etc/passwd" << false;
+        QTest::newRow("zpetne lomitko") << "grafika\\..\\x.png" << false;
+        QTest::newRow("radek") << "grafika/a\nb.png" << false;
+        QTest::newRow("51 znaku") << "grafika/" + QString(43, u'a') << false;
+        QTest::newRow("50 znaku") << "grafika/" + QString(42, u'a') << true;
+    }
+    void cestaObrazku() {
+        QFETCH(QString, cesta);
+        QFETCH(bool, povolena);
+        QCOMPARE(ProblemCestyObrazku(cesta).isEmpty(), povolena);
+    }
+
+    // Only regular files inside grafika/ are read; a pipe, a device, a directory or a
+    // link out of the folder is refused without being opened, so nothing blocks.
+    void obrazekJenZeSlozkyGrafika() {
+        PracovniSlozka slozka;
+        QDir().mkpath(QStringLiteral("grafika/sub"));
+        QImage obraz(10, 20, QImage::Format_RGB32);
+        obraz.fill(Qt::red);
+        QVERIFY(obraz.save(QStringLiteral("grafika/sub/a.png")));
+        QVERIFY(obraz.save(QStringLiteral("tajne.png")));
+        QImage velky(20, 40, QImage::Format_RGB32);
+        velky.fill(Qt::blue);
+        QVERIFY(velky.save(QStringLiteral("grafika/sub/a@2x.png")));
+        QVERIFY(QFile::link(slozka.cesta(QStringLiteral("tajne.png")),
+                            QStringLiteral("grafika/ven.png")));
+        QVERIFY(QFile::link(QStringLiteral("sub/a.png"), QStringLiteral("grafika/uvnitr.png")));
+        QVERIFY(::mkfifo("grafika/roura.png", 0600) == 0);
+        QDir().mkpath(QStringLiteral("grafika/slozka.png"));
+        PracovniSlozka::zapis(QStringLiteral("grafika/obri.png"),
+                              QByteArray(kNejvetsiObrazek + 1, 'x'));
+
+        QCOMPARE(NactiObrazekOtazky(QStringLiteral("grafika/sub/a.png")).size(), QSize(10, 20));
+        QCOMPARE(NactiObrazekOtazky(QStringLiteral("grafika/uvnitr.png")).size(), QSize(10, 20));
+        // At a high density the picture twice the size, keeping its place.
+        const QImage ostry = NactiObrazekOtazky(QStringLiteral("grafika/sub/a.png"), 2.0);
+        QCOMPARE(ostry.size(), QSize(20, 40));
+        QCOMPARE(ostry.devicePixelRatio(), 2.0);
+        QCOMPARE(NactiObrazekOtazky(QStringLiteral("grafika/uvnitr.png"), 2.0).size(),
+                 QSize(10, 20));
+
+        QElapsedTimer cas;
+        cas.start();
+        for (const char* cesta : {"grafika/ven.png", "grafika/roura.png", "grafika/slozka.png",
+                                  "grafika/obri.png", "grafika/../tajne.png", "grafika/chybi.png"})
+            QVERIFY2(NactiObrazekOtazky(QString::fromLatin1(cesta)).isNull(), cesta);
+        QVERIFY(NactiObrazekOtazky(slozka.cesta(QStringLiteral("tajne.png"))).isNull());
+        QVERIFY(cas.elapsed() < 5000); // a pipe opened for reading would block for good
     }
 };
 

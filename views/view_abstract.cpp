@@ -1,5 +1,6 @@
 #include "view_abstract.h"
 
+#include "obrazek_otazky.h"
 #include "okna.h"
 #include "textove_pole.h"
 #include "zpravy.h"
@@ -197,7 +198,8 @@ void TView::ZobrazOtazku(int cislo, const QString& poradi) {
     PrehodOdpovedi(pouzite);
 
     if (!Databaze->Obrazek.isEmpty()) {
-        const QPixmap obrazek(Databaze->Obrazek);
+        const QPixmap obrazek = QPixmap::fromImage(
+            NactiObrazekOtazky(Databaze->Obrazek, imgObrazek->devicePixelRatioF()));
         if (!obrazek.isNull()) {
             imgObrazek->setPixmap(obrazek);
             imgObrazek->adjustSize();
