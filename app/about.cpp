@@ -40,6 +40,7 @@ const QString kPopisProgramu = QStringLiteral(
 
 QLabel* popisek(const QString& text, QWidget* rodic, const char* jmeno) {
     auto* l = new QLabel(text, rodic);
+    l->setTextFormat(Qt::PlainText);
     l->setObjectName(QString::fromLatin1(jmeno));
     return l;
 }

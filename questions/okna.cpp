@@ -41,6 +41,7 @@ void PrepniMenu(QMainWindow* okno, QMenuBar* menu) {
 QLabel* NovyPopisek(QWidget* rodic, const char* jmeno, const QString& text, int x, int y,
                     bool tucne) {
     auto* l = new QLabel(text, rodic);
+    l->setTextFormat(Qt::PlainText);
     if (jmeno)
         l->setObjectName(QString::fromLatin1(jmeno));
     if (tucne) {

@@ -8,7 +8,9 @@ class QMenuBar;
 class QString;
 class QWidget;
 
-// A label at (x, y) sized to its text; jmeno (may be null) becomes its object name.
+// A label at (x, y) sized to its text; jmeno (may be null) becomes its object name. Its
+// text is plain: labels show names and texts from the data files, which must never be
+// taken for markup.
 QLabel* NovyPopisek(QWidget* rodic, const char* jmeno, const QString& text, int x, int y,
                     bool tucne = false);
 

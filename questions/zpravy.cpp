@@ -40,6 +40,8 @@ bool ukaz(QWidget* rodic, Druh druh, const QString& text) {
         ikona = QMessageBox::Warning;
     QMessageBox box(ikona, titulek(druh), text,
                     dotaz ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, rodic);
+    // Messages quote names and values from the data files, which are never markup.
+    box.setTextFormat(Qt::PlainText);
     if (dotaz) {
         box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ano"));
         box.button(QMessageBox::No)->setText(QStringLiteral("&Ne"));

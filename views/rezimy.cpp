@@ -126,6 +126,7 @@ TViewPrZk::~TViewPrZk() {
 
 QLabel* TViewPrZk::NovyPopisek(const QString& text, const char* jmeno) {
     auto* l = new QLabel(text, pInfo);
+    l->setTextFormat(Qt::PlainText);
     l->setObjectName(QString::fromLatin1(jmeno));
     l->adjustSize();
     l->show();
