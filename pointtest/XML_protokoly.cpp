@@ -25,76 +25,6 @@ void TXMLProtokolType::nastavCislo(const char* jmeno, int hodnota) {
     prvek_.nastavText(jmeno, QString::number(hodnota));
 }
 
-int TXMLProtokolyType::Count() const {
-    return dokument_.koren().pocetPolozek("Protokol");
-}
-
-TXMLProtokolType TXMLProtokolyType::operator[](int index) const {
-    int i = 0;
-    for (const XmlPrvek& p : dokument_.koren().polozky("Protokol"))
-        if (i++ == index)
-            return TXMLProtokolType(p);
-    throw KolomatChyba(QStringLiteral("Záznam %1 v souboru \"%2\" neexistuje.")
-                           .arg(index + 1)
-                           .arg(kSouborProtokolu));
-}
-
-TXMLProtokolType TXMLProtokolyType::Insert(int index) {
-    return TXMLProtokolType(dokument_.koren().vlozPolozku("Protokol", index));
-}
-
-void TXMLProtokolyType::Delete(int index) {
-    Odeber((*this)[index]);
-}
-
-int TXMLProtokolyType::IndexOf(const TXMLProtokolType& zaznam) const {
-    return dokument_.koren().indexPolozky("Protokol", zaznam.Prvek());
-}
-
-std::vector<TXMLProtokolType> TXMLProtokolyType::Zaznamy() const {
-    std::vector<TXMLProtokolType> zaznamy;
-    for (const XmlPrvek& p : dokument_.koren().polozky("Protokol"))
-        zaznamy.emplace_back(p);
-    return zaznamy;
-}
-
-void TXMLProtokolyType::Uloz() const {
-    dokument_.uloz(kSouborProtokolu);
-}
-
-void TXMLProtokolyType::OdeberAUloz(const std::vector<TXMLProtokolType>& zaznamy) {
-    // One pass: a record that is the next one to delete goes, any other is passed by.
-    std::vector<int> indexy;
-    std::vector<TXMLProtokolType> nalezene;
-    size_t dalsi = 0;
-    int i = 0;
-    for (XmlPrvek p = dokument_.koren().prvniPolozka("Protokol");
-         p.platny() && dalsi < zaznamy.size(); p = p.dalsiPolozka("Protokol"), ++i) {
-        if (p == zaznamy[dalsi].Prvek()) {
-            indexy.push_back(i);
-            nalezene.push_back(zaznamy[dalsi]);
-            ++dalsi;
-        }
-    }
-
-    XmlDokument kopie = XmlDokument::zBajtu(dokument_.doBajtu(), kSouborProtokolu, "Protokoly");
-    const std::vector<XmlPrvek> polozky = kopie.koren().polozky("Protokol");
-    for (int index : indexy)
-        kopie.koren().odeber(polozky[static_cast<size_t>(index)]);
-    kopie.uloz(kSouborProtokolu);
-
-    for (const TXMLProtokolType& z : nalezene)
-        Odeber(z);
-}
-
-TXMLProtokolyType NacistProtokoly() {
-    return TXMLProtokolyType(XmlDokument::nacti(kSouborProtokolu, "Protokoly"));
-}
-
-TXMLProtokolyType NoveProtokoly() {
-    return TXMLProtokolyType(XmlDokument::novy("Protokoly"));
-}
-
 void ZapisProtokol(TXMLProtokolType& z, const TProtokol& p) {
     z.setProfil(p.Profil);
     z.setDatumACas(p.DatumACas);
@@ -111,10 +41,7 @@ void ZapisProtokol(TXMLProtokolType& z, const TProtokol& p) {
 }
 
 void PridatProtokol(const TProtokol& p) {
-    TXMLProtokolyType koren = SouborNaDisku(kSouborProtokolu) ? NacistProtokoly() : NoveProtokoly();
-    TXMLProtokolType z = koren.Add();
-    ZapisProtokol(z, p);
-    koren.Uloz();
+    TXMLProtokolyType::Pripoj([&](TXMLProtokolType& z) { ZapisProtokol(z, p); });
 }
 
 std::vector<TXMLProtokolType> ProtokolyProfilu(const TXMLProtokolyType& koren,
@@ -127,8 +54,6 @@ std::vector<TXMLProtokolType> ProtokolyProfilu(const TXMLProtokolyType& koren,
 }
 
 void SmazatProtokol(TXMLProtokolyType& koren, const TXMLProtokolType& zaznam) {
-    if (koren.IndexOf(zaznam) < 0)
-        return;
     koren.OdeberAUloz({zaznam});
 }
 
@@ -137,14 +62,7 @@ void SmazatProtokoly(TXMLProtokolyType& koren, const std::vector<TXMLProtokolTyp
 }
 
 int OdebratProtokolyProfilu(TXMLProtokolyType& koren, const QString& profil) {
-    int odebrano = 0;
-    for (const TXMLProtokolType& z : koren.Zaznamy()) {
-        if (z.Profil() == profil) {
-            koren.Odeber(z);
-            ++odebrano;
-        }
-    }
-    return odebrano;
+    return koren.OdeberProfil(profil);
 }
 
 QString SpojSeznam(const QStringList& polozky) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "xml_dokument.h"
+#include "zaznamy_xml.h"
 
 #include <QDateTime>
 #include <QString>
@@ -60,34 +61,23 @@ private:
     XmlPrvek prvek_;
 };
 
-// The root <Protokoly> with its document; its items are the <Protokol> children.
-class TXMLProtokolyType {
-public:
-    int Count() const;
-    TXMLProtokolType operator[](int index) const;
-    TXMLProtokolType Add() { return Insert(Count()); }
-    TXMLProtokolType Insert(int index);
-    void Delete(int index);
-    int IndexOf(const TXMLProtokolType& zaznam) const;
-    std::vector<TXMLProtokolType> Zaznamy() const;
-    void Odeber(const TXMLProtokolType& zaznam) { dokument_.koren().odeber(zaznam.Prvek()); }
-    // Saves the whole document as Protokoly.xml; throws KolomatChyba when it cannot.
-    void Uloz() const;
-    // Removes the records (given in document order) and saves. The file is written
-    // first, from a copy without them, and only then are they removed here: when the
-    // save fails, the file and this document both still hold them.
-    void OdeberAUloz(const std::vector<TXMLProtokolType>& zaznamy);
-
-private:
-    friend TXMLProtokolyType NacistProtokoly();
-    friend TXMLProtokolyType NoveProtokoly();
-    explicit TXMLProtokolyType(XmlDokument dokument) : dokument_(std::move(dokument)) {}
-    XmlDokument dokument_;
+struct PopisProtokolu {
+    static QString soubor() { return kSouborProtokolu; }
+    static constexpr const char* koren = "Protokoly";
+    static constexpr const char* polozka = "Protokol";
 };
 
+// The root <Protokoly> with its document; its items are the <Protokol> children. See
+// zaznamy_xml.h for how changes reach the file.
+using TXMLProtokolyType = TXMLZaznamy<TXMLProtokolType, PopisProtokolu>;
+
 // Parses Protokoly.xml; throws KolomatChyba when it is missing or cannot be read.
-TXMLProtokolyType NacistProtokoly();
-TXMLProtokolyType NoveProtokoly();
+inline TXMLProtokolyType NacistProtokoly() {
+    return TXMLProtokolyType::Nacti();
+}
+inline TXMLProtokolyType NoveProtokoly() {
+    return TXMLProtokolyType::Novy();
+}
 
 // What an evaluated point test stores.
 struct TProtokol {
@@ -113,8 +103,8 @@ void PridatProtokol(const TProtokol& protokol);
 // The records whose Profil is exactly that name, in file order.
 std::vector<TXMLProtokolType> ProtokolyProfilu(const TXMLProtokolyType& koren,
                                                const QString& profil);
-// Deletes one record (found by identity) and saves; a failed save (KolomatChyba) leaves
-// both the file and the document with the record.
+// Deletes one record of a list read earlier from the file as it is now, and saves; a
+// failed read or save (KolomatChyba) leaves both the file and the document with it.
 void SmazatProtokol(TXMLProtokolyType& koren, const TXMLProtokolType& zaznam);
 // Deletes the records (in document order) in one pass and one save, as above.
 void SmazatProtokoly(TXMLProtokolyType& koren, const std::vector<TXMLProtokolType>& zaznamy);

@@ -69,13 +69,17 @@ TTVysledky::TTVysledky(QWidget* vlastnik, const QString& profil)
             [this] { zpravy::zachyt(this, [&] { btnProtokolClick(); }); });
 }
 
-void TTVysledky::FormCreate() {
+void TTVysledky::Nacist() {
     dokument_.reset();
     zaznamy_.clear();
     if (SouborNaDisku(kSouborProtokolu)) {
         dokument_.emplace(NacistProtokoly());
         zaznamy_ = ProtokolyProfilu(*dokument_, profil_);
     }
+}
+
+void TTVysledky::FormCreate() {
+    Nacist();
     Vypln();
     if (!zaznamy_.empty())
         sgTab->setCurrentCell(0, 0);
@@ -122,8 +126,9 @@ void TTVysledky::btnVymazClick() {
     const int r = VybranyRadek();
     if (r < 0 || !dokument_)
         return;
+    // The list then shows the file as it is now.
     SmazatProtokol(*dokument_, zaznamy_[static_cast<size_t>(r)]);
-    zaznamy_.erase(zaznamy_.begin() + r);
+    Nacist();
     Vypln();
 }
 
@@ -131,6 +136,6 @@ void TTVysledky::btnVymazVseClick() {
     if (zaznamy_.empty() || !dokument_)
         return;
     SmazatProtokoly(*dokument_, zaznamy_);
-    zaznamy_.clear();
+    Nacist();
     Vypln();
 }

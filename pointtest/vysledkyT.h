@@ -37,6 +37,8 @@ public:
     QPushButton* btnVymazVse = nullptr;
 
 private:
+    // Reads the file as it is now.
+    void Nacist();
     void Vypln();
     int VybranyRadek() const;
 

@@ -39,6 +39,8 @@ public:
     // Position of this very element among the items, or -1.
     int indexPolozky(const char* jmeno, const XmlPrvek& polozka) const;
     void odeber(const XmlPrvek& potomek);
+    // The element as it would be saved (UTF-8, no indentation): its exact content.
+    QByteArray doBajtu() const;
 
 private:
     pugi::xml_node uzel_;

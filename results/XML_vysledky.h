@@ -4,6 +4,7 @@
 #pragma once
 
 #include "xml_dokument.h"
+#include "zaznamy_xml.h"
 
 #include <QDate>
 #include <QString>
@@ -54,37 +55,24 @@ private:
     XmlPrvek prvek_;
 };
 
-// The root <Vysledky> with its document.
-class TXMLVysledkyType {
-public:
-    int Count() const;
-    TXMLVysledekType operator[](int index) const;
-    // Inserts an empty record at index (index = Count() appends).
-    TXMLVysledekType Insert(int index);
-    void Delete(int index);
-    // Position of this very record (identity, not equal content), or -1.
-    int IndexOf(const TXMLVysledekType& zaznam) const;
-    // All records in file order.
-    std::vector<TXMLVysledekType> Zaznamy() const;
-    void Odeber(const TXMLVysledekType& zaznam) { dokument_.koren().odeber(zaznam.Prvek()); }
-    // Saves the whole document as Vysledky.xml; throws KolomatChyba when it cannot.
-    void Uloz() const;
-    // Saves the document without these records (given in file order) and removes them
-    // from memory only once the file has been written: a failed save leaves both the
-    // file and the document as they were. Returns how many records went.
-    int OdeberAUloz(const std::vector<TXMLVysledekType>& zaznamy);
-
-private:
-    friend TXMLVysledkyType NacistVysledky();
-    friend TXMLVysledkyType NoveVysledky();
-    explicit TXMLVysledkyType(XmlDokument dokument) : dokument_(std::move(dokument)) {}
-    XmlDokument dokument_;
+struct PopisVysledku {
+    static QString soubor() { return kSouborVysledku; }
+    static constexpr const char* koren = "Vysledky";
+    static constexpr const char* polozka = "Vysledek";
 };
 
+// The root <Vysledky> with its document; see zaznamy_xml.h for how changes reach the
+// file.
+using TXMLVysledkyType = TXMLZaznamy<TXMLVysledekType, PopisVysledku>;
+
 // Parses Vysledky.xml; throws KolomatChyba when it is missing or cannot be read.
-TXMLVysledkyType NacistVysledky();
+inline TXMLVysledkyType NacistVysledky() {
+    return TXMLVysledkyType::Nacti();
+}
 // A new document with the declaration and an empty root, in memory.
-TXMLVysledkyType NoveVysledky();
+inline TXMLVysledkyType NoveVysledky() {
+    return TXMLVysledkyType::Novy();
+}
 
 // What a finished run stores.
 struct TVysledek {
@@ -112,11 +100,12 @@ inline const QString kTypZkouseni = QStringLiteral("Zkouseni");
 // The records of one profile and kind of run, in file order (exact comparison).
 std::vector<TXMLVysledekType> VysledkyProfilu(const TXMLVysledkyType& koren, const QString& profil,
                                               const QString& typ);
-// Deletes one record by identity and saves. When the save fails (KolomatChyba) the
-// record stays, in the file and in memory.
+// Deletes one record of a list read earlier from the file as it is now, and saves.
+// When the file cannot be read or saved (KolomatChyba) the record stays, in the file
+// and in memory.
 void SmazatVysledek(TXMLVysledkyType& koren, const TXMLVysledekType& zaznam);
-// Deletes the given records (in file order) in one pass and saves once; all of them
-// or, when the save fails, none.
+// Deletes the given records in one pass and saves once; all of them or, when the save
+// fails, none.
 void SmazatVysledky(TXMLVysledkyType& koren, const std::vector<TXMLVysledekType>& zaznamy);
 // Removes every record whose Profil is exactly that name, in memory (no save);
 // returns how many were removed.

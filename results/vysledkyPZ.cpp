@@ -95,7 +95,7 @@ TPZVysledky::TPZVysledky(QWidget* vlastnik, const QString& profil, std::uint8_t 
     : QDialog(vlastnik, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                             Qt::WindowCloseButtonHint),
-      typ_(typVysledku) {
+      profil_(profil), typ_(typVysledku) {
     setObjectName(QStringLiteral("TPZVysledky"));
     setWindowTitle(QStringLiteral("Seznam výsledků ") +
                    (typ_ == kVysledkyZkouseni ? QStringLiteral("zkoušení, Uživatel: ")
@@ -104,14 +104,9 @@ TPZVysledky::TPZVysledky(QWidget* vlastnik, const QString& profil, std::uint8_t 
     setFixedSize(553, 329);
 
     // Everything is read and converted before any control shows it.
-    if (SouborNaDisku(kSouborVysledku)) {
-        dokument_.emplace(NacistVysledky());
-        zaznamy_ = VysledkyProfilu(*dokument_, profil,
-                                   typ_ == kVysledkyZkouseni ? kTypZkouseni : kTypProcvicovani);
-        radky_.reserve(zaznamy_.size());
-        for (const TXMLVysledekType& z : zaznamy_)
-            radky_.push_back(TextyRadku(z));
-    }
+    Nacist();
+    if (!necitelne_.isEmpty())
+        zpravy::chyba(vlastnik, necitelne_);
 
     sgTab = new QTableView(this);
     sgTab->setObjectName(QStringLiteral("sgTab"));
@@ -158,6 +153,31 @@ TPZVysledky::TPZVysledky(QWidget* vlastnik, const QString& profil, std::uint8_t 
 TPZVysledky::~TPZVysledky() {
     // The grid goes after the rows it shows.
     model_->nastav(nullptr);
+}
+
+void TPZVysledky::Nacist() {
+    dokument_.reset();
+    zaznamy_.clear();
+    radky_.clear();
+    if (!SouborNaDisku(kSouborVysledku))
+        return;
+    dokument_.emplace(NacistVysledky());
+    const QString typ = typ_ == kVysledkyZkouseni ? kTypZkouseni : kTypProcvicovani;
+    const std::vector<TXMLVysledekType> vsechny = VysledkyProfilu(*dokument_, profil_, typ);
+    radky_.reserve(vsechny.size());
+    QStringList chyby;
+    for (const TXMLVysledekType& z : vsechny) {
+        const QString chyba = zpravy::textChyby([&] { radky_.push_back(TextyRadku(z)); });
+        if (chyba.isEmpty())
+            zaznamy_.push_back(z);
+        else
+            chyby << QStringLiteral("záznam č. %1: %2").arg(dokument_->IndexOf(z) + 1).arg(chyba);
+    }
+    necitelne_.clear();
+    if (!chyby.isEmpty())
+        necitelne_ = QStringLiteral("Některé záznamy v souboru \"%1\" nelze přečíst, proto nejsou "
+                                    "v seznamu uvedeny. Zůstávají v souboru beze změny.\n\n%2")
+                         .arg(kSouborVysledku, chyby.join(u'\n'));
 }
 
 int TPZVysledky::VybranyRadek() const {
@@ -224,10 +244,10 @@ void TPZVysledky::btnVymazatZaznamClick() {
     const int r = VybranyRadek();
     if (!dokument_ || r < 0 || r >= static_cast<int>(zaznamy_.size()))
         return;
-    // Throws when the file cannot be written; the record then stays in the list too.
+    // Throws when the file cannot be read or written; the record then stays in the list
+    // too. Otherwise the list shows the file as it is now.
     SmazatVysledek(*dokument_, zaznamy_[static_cast<size_t>(r)]);
-    zaznamy_.erase(zaznamy_.begin() + r);
-    radky_.erase(radky_.begin() + r);
+    Nacist();
     Naplnit(r);
 }
 
@@ -235,7 +255,6 @@ void TPZVysledky::btnVymazatVseClick() {
     if (!dokument_ || zaznamy_.empty())
         return;
     SmazatVysledky(*dokument_, zaznamy_);
-    zaznamy_.clear();
-    radky_.clear();
+    Nacist();
     Naplnit(0);
 }

@@ -31,8 +31,9 @@ class TPZVysledky : public QDialog {
     Q_OBJECT
 public:
     // Reads Vysledky.xml (none listed when it is missing) and lists the records of the
-    // profile and kind. Throws KolomatChyba, with no window shown, when the file cannot
-    // be read or one of the listed records does not convert.
+    // profile and kind that can be read; the others are named in one error message and
+    // stay in the file untouched. Throws KolomatChyba, with no window shown, when the
+    // file cannot be read at all.
     TPZVysledky(QWidget* vlastnik, const QString& profil, std::uint8_t typVysledku);
     ~TPZVysledky() override;
 
@@ -42,6 +43,8 @@ public:
     void btnVymazatVseClick();
 
     const std::vector<TXMLVysledekType>& Zaznamy() const { return zaznamy_; }
+    // Why the records of the profile that are not listed could not be read ("" = none).
+    const QString& Necitelne() const { return necitelne_; }
     int VybranyRadek() const;
 
     QTableView* sgTab = nullptr;
@@ -54,9 +57,13 @@ public:
     std::optional<TXMLVysledekType> VybranyVysledek;
 
 private:
+    // Reads the file as it is now into the lists.
+    void Nacist();
     void Naplnit(int vybrany);
 
+    QString profil_;
     std::uint8_t typ_;
+    QString necitelne_;
     std::optional<TXMLVysledkyType> dokument_;
     std::vector<TXMLVysledekType> zaznamy_;
     std::vector<RadekVysledku> radky_;

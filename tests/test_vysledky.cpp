@@ -185,6 +185,20 @@ private slots:
         QCOMPARE(PracovniSlozka::precti(kSouborVysledku), pred);
         SmazatVysledek(koren, koren[1]);
         QCOMPARE(Pocty(), (QList<int>{2, 5}));
+
+        // A delete works on the file as it is now: a record that reached the file after
+        // this document was read stays, and one that went meanwhile is not missed.
+        PridatVysledek(Zaznam(QStringLiteral("Jana"), kTypProcvicovani, 9));
+        {
+            TXMLVysledkyType jiny = NacistVysledky();
+            SmazatVysledek(jiny, jiny[0]);
+        }
+        QCOMPARE(Pocty(), (QList<int>{5, 9}));
+        SmazatVysledek(koren, koren[1]); // the record of 5 questions, now first in the file
+        QCOMPARE(Pocty(), (QList<int>{9}));
+        SmazatVysledek(koren, koren[0]); // gone already: nothing else is touched
+        QCOMPARE(Pocty(), (QList<int>{9}));
+        QCOMPARE(koren.Count(), 0);
     }
 
     void neplatnySouborNeniPrepsan() {
@@ -290,21 +304,33 @@ private slots:
         });
         okno.Procviovn1->trigger();
 
-        // A record that does not convert: an error naming the file, no list.
-        PracovniSlozka::zapis(kSouborVysledku,
-                              "<Vysledky><Vysledek><TypTestu>Zkouseni</TypTestu><Profil>Eva"
-                              "</Profil><Datum>1.1.2020</Datum><Cas>1:00:00</Cas><PocetOtazek>"
-                              "dvacet</PocetOtazek></Vysledek></Vysledky>");
+        // A record that does not convert is named in one error and left out of the list;
+        // deleting the others never changes or drops it.
+        const QByteArray necitelny("<Vysledek><TypTestu>Zkouseni</TypTestu><Profil>Eva</Profil>"
+                                   "<Datum>1.1.2020</Datum><Cas>1:00:00</Cas><PocetOtazek>"
+                                   "dvacet</PocetOtazek></Vysledek>");
+        PracovniSlozka::zapis(kSouborVysledku, "<Vysledky></Vysledky>");
+        PridatVysledek(Zaznam(QStringLiteral("Eva"), kTypZkouseni, 5));
+        QByteArray obsah = PracovniSlozka::precti(kSouborVysledku);
+        obsah.replace("<Vysledky>", "<Vysledky>" + necitelny);
+        PracovniSlozka::zapis(kSouborVysledku, obsah);
+        PridatVysledek(Zaznam(QStringLiteral("Eva"), kTypZkouseni, 7));
         zpravy.vymaz();
-        videno = false;
-        NaOkno<TPZVysledky>({}, &videno);
+        NaOkno<TPZVysledky>([](TPZVysledky& s) {
+            QCOMPARE(s.Zaznamy().size(), size_t(2));
+            QCOMPARE(s.Zaznamy()[0].PocetOtazek(), 5);
+            QTest::mouseClick(s.btnVymazatVse, Qt::LeftButton);
+            QVERIFY(s.Zaznamy().empty());
+        });
         okno.Zkouen1->trigger();
         QCOMPARE(zpravy.pocet(), 1);
         QCOMPARE(zpravy.posledniDruh(), zpravy::Druh::Chyba);
         QVERIFY(zpravy.posledni().contains(QStringLiteral("\"Vysledky.xml\"")));
+        QVERIFY(zpravy.posledni().contains(QStringLiteral("záznam č. 1:")));
         QVERIFY(zpravy.posledni().contains(QStringLiteral("dvacet")));
-        QTest::qWait(50);
-        QVERIFY(!videno);
+        QCOMPARE(PracovniSlozka::precti(kSouborVysledku),
+                 QByteArray("<?xml version=\"1.0\"?>\n<Vysledky>") + necitelny +
+                     QByteArray("</Vysledky>"));
     }
 
     void podrobnosti_data() {
