@@ -1,12 +1,15 @@
 #include "aktualizace.h"
 
+#include "chyby_systemu.h"
 #include "kontrola_serveru.h"
 #include "okna.h"
+#include "pomocne_fce.h"
 #include "prubeh_stahovani.h"
 #include "vymena_katalogu.h"
 #include "zpravy.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -18,11 +21,11 @@
 #include <QNetworkReply>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <cerrno>
-#include <cstring>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -34,7 +37,11 @@
 namespace {
 
 const QString kKatalog = QStringLiteral("otazky.xml");
-const QString kDocasny = QStringLiteral("otazky.temp");
+// The download goes to a file created anew (never through an existing name or link);
+// the name marks it as the program's own, so that what a killed update left behind can
+// be found and removed.
+const QString kVzorDocasneho = QStringLiteral("otazky.temp.XXXXXX");
+const QStringList kPozustatky{QStringLiteral("otazky.temp"), QStringLiteral("otazky.temp.*")};
 const QString kCestaKatalogu = QStringLiteral("/kolomat/files/otazky.xml");
 const QString kTlacitkoKonec = QStringLiteral("OK");
 
@@ -56,12 +63,22 @@ const QString kSpojeniPreruseno = QStringLiteral("Spojení bylo přerušeno! Pro
                                                  "vaše připojení k Internetu či nastavení "
                                                  "firewallu.");
 
+// Removes temporary downloads that an update killed mid-way left in the working folder
+// (also the fixed name older versions used). A link is removed, never followed.
+void odstranPozustatky() {
+    const QDir slozka(QStringLiteral("."));
+    for (const QString& nazev :
+         slozka.entryList(kPozustatky, QDir::Files | QDir::System | QDir::Hidden))
+        QFile::remove(nazev);
+}
+
 int doMilisekund(std::chrono::milliseconds limit) {
     return static_cast<int>(std::min<std::chrono::milliseconds::rep>(limit.count(), INT_MAX));
 }
 
 QLabel* popisek(const QString& text, QWidget* rodic, const char* jmeno) {
     auto* l = new QLabel(text, rodic);
+    l->setTextFormat(Qt::PlainText);
     l->setObjectName(QString::fromLatin1(jmeno));
     return l;
 }
@@ -133,7 +150,7 @@ void THTTPThread::run() {
             if (precteno <= 0)
                 break;
             if (soubor_->write(blok, precteno) != precteno) {
-                ChybaZapisu = soubor_->errorString();
+                ChybaZapisu = PopisChybySouboru(*soubor_);
                 Chyba = true;
                 ukoncit();
                 return;
@@ -186,10 +203,10 @@ void THTTPThread::run() {
     }
     // On the disk before the window renames it over the catalogue.
     if (!Chyba && !soubor_->flush()) {
-        ChybaZapisu = soubor_->errorString();
+        ChybaZapisu = PopisChybySouboru(*soubor_);
         Chyba = true;
     } else if (!Chyba && ::fdatasync(soubor_->handle()) != 0) {
-        ChybaZapisu = QString::fromLocal8Bit(std::strerror(errno));
+        ChybaZapisu = PopisChybySystemu(errno);
         Chyba = true;
     }
     odpoved.reset();
@@ -240,8 +257,8 @@ Tupdate::~Tupdate() {
     }
     if (Soubor) {
         Soubor->close();
+        QFile::remove(Soubor->fileName());
         Soubor.reset();
-        QFile::remove(kDocasny);
     }
 }
 
@@ -347,6 +364,22 @@ void Tupdate::OdpovedHlavicky() {
                                               "existence novější databáze."));
         Zavrit();
         return;
+    case VysledekKontroly::Neduveryhodny:
+        lbServer->setText(QStringLiteral("Spojení se nezdařilo..."));
+        zpravy::chyba(this, QStringLiteral("Server aktualizací se neprokázal důvěryhodným "
+                                           "certifikátem, proto bylo spojení odmítnuto. Databáze "
+                                           "otázek zůstala beze změny."));
+        Zavrit();
+        return;
+    case VysledekKontroly::DatumServeru:
+        lbServer->setText(QStringLiteral("Odpojuji se..."));
+        zpravy::chyba(this, QStringLiteral("Server aktualizací uvádí u databáze otázek datum %1, "
+                                           "které leží v budoucnosti, takže má zřejmě chybně "
+                                           "nastavené hodiny. Databáze otázek zůstala beze změny; "
+                                           "zkuste aktualizaci později.")
+                                .arg(DatumACasNaText(o.zmeneno.toLocalTime())));
+        Zavrit();
+        return;
     case VysledekKontroly::Novejsi:
         ServerDatum = o.zmeneno;
         ZacitStahovani(o.velikost);
@@ -356,15 +389,18 @@ void Tupdate::OdpovedHlavicky() {
 
 void Tupdate::ZacitStahovani(qint64 velikost) {
     NastavVelikost(velikost);
-    Soubor = std::make_unique<QFile>(kDocasny);
-    if (!Soubor->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        const QString duvod = Soubor->errorString();
+    odstranPozustatky();
+    Soubor = std::make_unique<QTemporaryFile>(kVzorDocasneho);
+    // Renamed into place or removed by the window itself.
+    Soubor->setAutoRemove(false);
+    if (!Soubor->open()) {
+        const QString duvod = PopisChybySouboru(*Soubor);
         Soubor.reset();
         lbServer->setText(QStringLiteral("Spojení přerušeno..."));
-        zpravy::chyba(this, QStringLiteral("Soubor \"%1\" pro stahovanou databázi otázek se "
-                                           "nepodařilo vytvořit (%2). Databáze otázek zůstala "
-                                           "beze změny.")
-                                .arg(kDocasny, duvod));
+        zpravy::chyba(this, QStringLiteral("Dočasný soubor pro stahovanou databázi otázek se v "
+                                           "pracovní složce nepodařilo vytvořit (%1). Databáze "
+                                           "otázek zůstala beze změny.")
+                                .arg(duvod));
         Zavrit();
         return;
     }
@@ -412,28 +448,29 @@ void Tupdate::KonecStahovani() {
     const QString chybaZapisu = Stahovani->ChybaZapisu;
     const QString chybaKatalogu = Stahovani->ChybaKatalogu;
     Stahovani.reset();
+    const QString docasny = Soubor->fileName();
     Soubor->close();
     Soubor.reset();
     btnOK->setText(kTlacitkoKonec);
     hlasiSe_ = true;
 
     if (chyba) {
-        QFile::remove(kDocasny);
+        QFile::remove(docasny);
         if (preruseno)
             zpravy::chyba(this, QStringLiteral("Spojení bylo přerušeno uživatelem!"));
         else if (!chybaZapisu.isEmpty())
             zpravy::chyba(this, QStringLiteral("Stahovanou databázi otázek se nepodařilo zapsat "
                                                "do souboru \"%1\" (%2). Databáze otázek zůstala "
                                                "beze změny.")
-                                    .arg(kDocasny, chybaZapisu));
+                                    .arg(docasny, chybaZapisu));
         else
             zpravy::chyba(this, kSpojeniPreruseno);
     } else if (!chybaKatalogu.isEmpty()) {
-        QFile::remove(kDocasny);
+        QFile::remove(docasny);
         zpravy::chyba(this, chybaKatalogu);
     } else {
         const QString problem =
-            zpravy::textChyby([&] { NahraditKatalog(kDocasny, kKatalog, ServerDatum); });
+            zpravy::textChyby([&] { NahraditKatalog(docasny, kKatalog, ServerDatum); });
         if (problem.isEmpty())
             zpravy::oznameni(this, QStringLiteral("Databáze otázek byla úspěšně aktualizována!"));
         else

@@ -1,7 +1,8 @@
 // The online update of the question database: the window Tupdate, which asks the
 // update server whether its catalogue is newer than otazky.xml, and the worker thread
-// THTTPThread, which downloads it into otazky.temp. The window then checks the file and
-// puts it in place of otazky.xml, or deletes it and keeps the old catalogue.
+// THTTPThread, which downloads it into a temporary file otazky.temp.XXXXXX created anew
+// in the working folder. The window then checks the file and renames it over
+// otazky.xml, or deletes it and keeps the old catalogue.
 #pragma once
 
 #include <QDateTime>
@@ -15,6 +16,7 @@
 
 class QFile;
 class QGroupBox;
+class QTemporaryFile;
 class QLabel;
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -126,7 +128,7 @@ private:
     const QUrl adresa_;
     const std::chrono::milliseconds limitTicha_;
     QNetworkReply* hlavicka_ = nullptr;
-    std::unique_ptr<QFile> Soubor;
+    std::unique_ptr<QTemporaryFile> Soubor;
     std::unique_ptr<THTTPThread> Stahovani;
     QDateTime ServerDatum;
     qint64 velikost_ = -1;

@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSslCertificate>
+#include <QSslConfiguration>
 #include <QTimeZone>
 
 namespace {
@@ -53,15 +55,21 @@ OdpovedServeru PrectiHlavicky(int stav, const QList<std::pair<QByteArray, QByteA
 
 OdpovedServeru PrectiOdpoved(QNetworkReply& odpoved) {
     const QVariant stav = odpoved.attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (!stav.isValid())
-        return {};
+    if (!stav.isValid()) {
+        OdpovedServeru o;
+        o.neduveryhodny = odpoved.error() == QNetworkReply::SslHandshakeFailedError;
+        return o;
+    }
     QList<std::pair<QByteArray, QByteArray>> hlavicky;
     for (const auto& [jmeno, hodnota] : odpoved.rawHeaderPairs())
         hlavicky.append({jmeno, hodnota});
     return PrectiHlavicky(stav.toInt(), hlavicky);
 }
 
-VysledekKontroly PorovnejSServerem(const OdpovedServeru& odpoved, const QString& katalog) {
+VysledekKontroly PorovnejSServerem(const OdpovedServeru& odpoved, const QString& katalog,
+                                   const QDateTime& ted) {
+    if (odpoved.neduveryhodny)
+        return VysledekKontroly::Neduveryhodny;
     if (!odpoved.spojeno || odpoved.stav < 200 || odpoved.stav > 299)
         return VysledekKontroly::Selhala;
     const QFileInfo soubor(katalog);
@@ -69,7 +77,12 @@ VysledekKontroly PorovnejSServerem(const OdpovedServeru& odpoved, const QString&
         return VysledekKontroly::Selhala;
     if (!odpoved.zmeneno.isValid())
         return VysledekKontroly::Aktualni;
+    const QDateTime hranice = ted.addSecs(kTolerance);
+    if (odpoved.zmeneno > hranice)
+        return VysledekKontroly::DatumServeru;
     QDateTime mistni = soubor.lastModified();
+    if (mistni > hranice)
+        return VysledekKontroly::Novejsi;
     mistni = mistni.addMSecs(-mistni.time().msec());
     QDateTime serverovy = odpoved.zmeneno;
     serverovy = serverovy.addMSecs(-serverovy.time().msec());
@@ -83,5 +96,11 @@ QNetworkRequest PozadavekNaKatalog(const QUrl& adresa, int limitTichaMs) {
     pozadavek.setRawHeader("Accept", "text/html, */*");
     pozadavek.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Kolomat"));
     pozadavek.setTransferTimeout(limitTichaMs);
+    const QString autority = qEnvironmentVariable("KOLOMAT_CA_CERTIFIKATY");
+    if (!autority.isEmpty()) {
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.addCaCertificates(QSslCertificate::fromPath(autority, QSsl::Pem));
+        pozadavek.setSslConfiguration(tls);
+    }
     return pozadavek;
 }
