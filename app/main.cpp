@@ -18,6 +18,7 @@
 #include "vysledkyT.h"
 #include "zpravy.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QInputDialog>
@@ -225,6 +226,7 @@ void THlavniFormular::VytvorStavovyRadek() {
         // The fixed text of the last panel is set smaller rather than cut.
         QLabel* panel = i < sirky.size() ? new QLabel(radek) : new PopisekNaSirku(radek);
         panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+        panel->setTextFormat(Qt::PlainText); // the profile's name and group
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         if (i < sirky.size())
@@ -262,11 +264,25 @@ void THlavniFormular::closeEvent(QCloseEvent* udalost) {
 bool THlavniFormular::FormCreate() {
     show();
     // A profiles file that cannot be read ends the program before anything is written.
-    if (!zpravy::zachyt(this, [&] { aktualniProfil->Otevrit(); }) || !Prihlasit()) {
+    startSelhal_ = !zpravy::zachyt(this, [&] { aktualniProfil->Otevrit(); });
+    if (startSelhal_ || !Prihlasit()) {
         close();
         return false;
     }
     return true;
+}
+
+void THlavniFormular::PrivolatDopredu() {
+    QWidget* okno = QApplication::activeModalWidget();
+    if (!okno)
+        okno = this;
+    if (okno->isMinimized())
+        okno->showNormal();
+    okno->raise();
+    okno->activateWindow();
+    zpravy::informace(okno, QStringLiteral("Program Kolomat byl v této pracovní složce spuštěn "
+                                           "podruhé. Druhé okno se neotevřelo, aby si dvě "
+                                           "spuštění nepřepisovala data; pokračujte zde."));
 }
 
 bool THlavniFormular::Prihlasit() {

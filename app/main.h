@@ -30,8 +30,13 @@ public:
     ~THlavniFormular() override;
 
     // Shows the window, creates the profile and runs the login. Returns false when the
-    // login was cancelled; the window is then closed.
+    // login was cancelled or the profiles file cannot be read; the window is then closed.
     bool FormCreate();
+    // The profiles file could not be read at the start: the program ends with an error.
+    bool StartSelhal() const { return startSelhal_; }
+    // A later start in the same working folder was refused: the window (or the dialog
+    // it shows) comes to the front and says why no second one opened.
+    void PrivolatDopredu();
 
     enum class StavMenu { Necinny, Prohlizeni, Procvicovani };
     StavMenu Stav() const;
@@ -129,4 +134,5 @@ private:
     void OtevritVysledkyZ(std::uint8_t typ, const QString& zadne);
 
     std::unique_ptr<TProfil> aktualniProfil;
+    bool startSelhal_ = false;
 };

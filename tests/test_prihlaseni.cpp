@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -132,6 +133,7 @@ private slots:
         QVERIFY(!okno.FormCreate());
         QVERIFY(!okno.isVisible());
         QCOMPARE(zpravy.pocet(), 2);
+        QVERIFY(!okno.StartSelhal()); // a cancelled login is a normal end
     }
 
     void poskozenyProfilNeprihlasi() {
@@ -160,9 +162,20 @@ private slots:
         PracovniSlozka::zapis(QStringLiteral("Profily.xml"), rozbity);
         THlavniFormular druhe;
         QVERIFY(!druhe.FormCreate());
+        QVERIFY(druhe.StartSelhal()); // the program ends with an error status
         QVERIFY(zpravy.posledni().contains(QStringLiteral("Profily.xml")));
         QCOMPARE(zpravy.posledniDruh(), zpravy::Druh::Chyba);
         QCOMPARE(profily(), rozbity);
+
+        // The system's reason is told in Czech.
+        QFile::remove(QStringLiteral("Profily.xml"));
+        QDir().mkdir(QStringLiteral("Profily.xml"));
+        THlavniFormular treti;
+        QVERIFY(!treti.FormCreate());
+        QVERIFY(treti.StartSelhal());
+        QVERIFY2(zpravy.posledni().contains(QStringLiteral("\"Profily.xml\"")) &&
+                     zpravy.posledni().contains(QStringLiteral("je to složka, ne soubor")),
+                 qPrintable(zpravy.posledni()));
     }
 
     void vytvoreniProfilu() {
