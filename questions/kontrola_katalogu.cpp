@@ -2,6 +2,7 @@
 
 #include "XML_otazky.h"
 #include "chyba.h"
+#include "forma_katalogu.h"
 #include "kategorie.h"
 #include "obrazek_otazky.h"
 
@@ -101,7 +102,6 @@ QStringList KontrolaKatalogu(const QString& soubor, const QString& slozkaDat) {
     QSet<QString> kody;
     QSet<QString> texty;
     int platnych = 0;
-    std::array<int, 3> pismena{}; // correct letters of the three-answer questions
     const QDir data(slozkaDat);
     for (int i = 0; i < d.Count(); ++i) {
         const int cislo = i + 1;
@@ -131,11 +131,6 @@ QStringList KontrolaKatalogu(const QString& soubor, const QString& slozkaDat) {
             chyba(QStringLiteral("správná odpověď \"%1\" nemá právě jeden znak").arg(o.Spravne()));
         else if (o.C().isEmpty() ? o.Spravne() == u"C" : false)
             chyba(QStringLiteral("správná je prázdná odpověď C"));
-        if (!o.C().isEmpty() && o.Spravne().size() == 1) {
-            const qsizetype k = QStringLiteral("ABC").indexOf(o.Spravne());
-            if (k >= 0)
-                ++pismena[static_cast<size_t>(k)];
-        }
 
         const QString skupina = o.Skupina();
         if (skupina.isEmpty() || skupina.size() > kSirkaSkupina)
@@ -172,14 +167,6 @@ QStringList KontrolaKatalogu(const QString& soubor, const QString& slozkaDat) {
     }
     if (platnych != 757)
         chyby << QStringLiteral("Platných otázek je %1 místo 757.").arg(platnych);
-    const int trojic = pismena[0] + pismena[1] + pismena[2];
-    for (size_t k = 0; k < 3; ++k)
-        if (trojic > 0 && (pismena[k] * 4 < trojic || pismena[k] * 5 > trojic * 2))
-            chyby << QStringLiteral("Písmeno %1 je správné u %2 z %3 otázek se třemi odpověďmi.")
-                         .arg(QChar(u'A' + static_cast<char16_t>(k)))
-                         .arg(pismena[k])
-                         .arg(trojic);
-
     for (const char* skupinaProfilu : kSkupiny) {
         for (const TOddilTestu& oddil : kOddilyTestu) {
             int zasoba = 0;
@@ -197,5 +184,7 @@ QStringList KontrolaKatalogu(const QString& soubor, const QString& slozkaDat) {
                              .arg(zasoba);
         }
     }
+    chyby << KontrolaFormy(d) << KontrolaDuplicit(d) << KontrolaObrazku(d, data);
+    chyby << KontrolaFormy(d) << KontrolaDuplicit(d) << KontrolaObrazku(d, data);
     return chyby;
 }
