@@ -1,7 +1,7 @@
-#include "about.h"
+#include "app/about.h"
 
-#include "aktualizace.h"
-#include "pomocne_fce.h"
+#include "core/pomocne_fce.h"
+#include "update/aktualizace.h"
 
 #include <QApplication>
 #include <QEvent>

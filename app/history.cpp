@@ -1,4 +1,4 @@
-#include "history.h"
+#include "app/history.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>

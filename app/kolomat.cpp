@@ -1,9 +1,9 @@
 // The program's entry: the application object, the lock of the working folder, the
 // main window, the login, the loop.
-#include "kolomat_aplikace.h"
-#include "main.h"
-#include "zamek_slozky.h"
-#include "zpravy.h"
+#include "app/kolomat_aplikace.h"
+#include "app/main.h"
+#include "core/zamek_slozky.h"
+#include "widgets/zpravy.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
-#include "kolomat_aplikace.h"
+#include "app/kolomat_aplikace.h"
 
-#include "zpravy.h"
+#include "widgets/zpravy.h"
 
 #include <QDir>
 #include <QFileInfo>

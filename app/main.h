@@ -2,8 +2,8 @@
 // on which the question views build their panels.
 #pragma once
 
-#include "info.h"
-#include "vyber_otazek.h"
+#include "core/vyber_otazek.h"
+#include "widgets/info.h"
 
 #include <QMainWindow>
 #include <QPointer>

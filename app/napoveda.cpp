@@ -1,6 +1,6 @@
-#include "napoveda.h"
+#include "app/napoveda.h"
 
-#include "okna.h"
+#include "widgets/okna.h"
 
 #include <QCoreApplication>
 #include <QDir>

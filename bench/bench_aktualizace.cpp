@@ -10,11 +10,11 @@
 // message), konec_ms (from the end of the download to the final message: the catalogue
 // check of the 100 MB file, which is no catalogue, so the old one stays and the next
 // iteration downloads again).
-#include "aktualizace.h"
-#include "generator_katalogu.h"
-#include "http_server.h"
-#include "pracovni_slozka.h"
-#include "zpravy.h"
+#include "tests/podpora/generator_katalogu.h"
+#include "tests/podpora/http_server.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "update/aktualizace.h"
+#include "widgets/zpravy.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

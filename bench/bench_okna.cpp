@@ -2,22 +2,22 @@
 // first painted frame, on the shipped catalogue in a scratch folder (offscreen).
 //   build/bench/bench_okna --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 // Modes that go on in the main window report the steps after the first as counters (ms).
-#include "about.h"
-#include "aktualizace.h"
-#include "dotaz_procvic_zk.h"
-#include "history.h"
-#include "kolomat_aplikace.h"
-#include "mereni_oken.h"
-#include "napoveda.h"
-#include "nastaveni.h"
-#include "podrobnostiPZ.h"
-#include "profil_sprava.h"
-#include "program_na_datech.h"
-#include "protokolT.h"
-#include "test.h"
-#include "vyhodnoceniPZ.h"
-#include "vysledkyPZ.h"
-#include "vysledkyT.h"
+#include "app/about.h"
+#include "app/history.h"
+#include "app/kolomat_aplikace.h"
+#include "app/napoveda.h"
+#include "bench/mereni_oken.h"
+#include "bench/program_na_datech.h"
+#include "pointtest/protokolT.h"
+#include "pointtest/test.h"
+#include "pointtest/vysledkyT.h"
+#include "profiles/nastaveni.h"
+#include "profiles/profil_sprava.h"
+#include "results/podrobnostiPZ.h"
+#include "results/vysledkyPZ.h"
+#include "update/aktualizace.h"
+#include "views/dotaz_procvic_zk.h"
+#include "views/vyhodnoceniPZ.h"
 
 #include <QPushButton>
 #include <QScrollBar>

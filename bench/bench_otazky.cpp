@@ -1,9 +1,9 @@
 // Opening the question database and loading all its questions.
 //   build/bench/bench_otazky [--benchmark_repetitions=5]
-#include "XML_otazky.h"
-#include "generator_katalogu.h"
-#include "pracovni_slozka.h"
-#include "xml_dokument.h"
+#include "core/XML_otazky.h"
+#include "core/xml_dokument.h"
+#include "tests/podpora/generator_katalogu.h"
+#include "tests/podpora/pracovni_slozka.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

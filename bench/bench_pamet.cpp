@@ -2,14 +2,14 @@
 // questions, practise 20 until done, sit a point test and read its review, open the
 // test results and the protocol. Prints the peak resident set size at the end.
 //   /usr/bin/time -v build/bench/bench_pamet   ("Maximum resident set size")
-#include "dotaz_procvic_zk.h"
-#include "kolomat_aplikace.h"
-#include "mereni_oken.h"
-#include "program_na_datech.h"
-#include "protokolT.h"
-#include "test.h"
-#include "vyhodnoceniPZ.h"
-#include "vysledkyT.h"
+#include "app/kolomat_aplikace.h"
+#include "bench/mereni_oken.h"
+#include "bench/program_na_datech.h"
+#include "pointtest/protokolT.h"
+#include "pointtest/test.h"
+#include "pointtest/vysledkyT.h"
+#include "views/dotaz_procvic_zk.h"
+#include "views/vyhodnoceniPZ.h"
 
 #include <QPushButton>
 #include <QScrollBar>

@@ -4,13 +4,13 @@
 //   build/bench/bench_start --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 // The counter proces_ms is the whole child process seen from outside (loading the
 // libraries, start-up, closing down).
-#include "kolomat_aplikace.h"
-#include "main.h"
-#include "mereni_oken.h"
-#include "pracovni_slozka.h"
-#include "profil_sprava.h"
-#include "profil_trida.h"
-#include "zpravy.h"
+#include "app/kolomat_aplikace.h"
+#include "app/main.h"
+#include "bench/mereni_oken.h"
+#include "profiles/profil_sprava.h"
+#include "profiles/profil_trida.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "widgets/zpravy.h"
 
 #include <QDialog>
 #include <QProcess>

@@ -1,11 +1,11 @@
 // Assembling a point test, and appending to, listing and deleting from a Protokoly.xml
 // of 10 000 records.
 //   build/bench/bench_test [--benchmark_repetitions=5]
-#include "XML_protokoly.h"
-#include "generator_katalogu.h"
-#include "pomocne_fce.h"
-#include "pracovni_slozka.h"
-#include "sestava_testu.h"
+#include "core/XML_protokoly.h"
+#include "core/pomocne_fce.h"
+#include "core/sestava_testu.h"
+#include "tests/podpora/generator_katalogu.h"
+#include "tests/podpora/pracovni_slozka.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

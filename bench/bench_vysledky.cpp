@@ -1,10 +1,10 @@
 // The results file at 10 000 records: appending one record (what the end of every
 // practice or exam run does) and opening the list window on it.
 //   build/bench/bench_vysledky [--benchmark_repetitions=5]
-#include "XML_vysledky.h"
-#include "pomocne_fce.h"
-#include "pracovni_slozka.h"
-#include "vysledkyPZ.h"
+#include "core/XML_vysledky.h"
+#include "core/pomocne_fce.h"
+#include "results/vysledkyPZ.h"
+#include "tests/podpora/pracovni_slozka.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -2,12 +2,12 @@
 // scratch folder with the catalogue and pictures, a logged-in learner, boxes answered.
 #pragma once
 
-#include "XML_otazky.h"
-#include "main.h"
-#include "pracovni_slozka.h"
-#include "prihlaseni.h"
-#include "textove_pole.h"
-#include "zpravy.h"
+#include "app/main.h"
+#include "core/XML_otazky.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/prihlaseni.h"
+#include "views/textove_pole.h"
+#include "widgets/zpravy.h"
 
 #include <QDialog>
 #include <QDir>

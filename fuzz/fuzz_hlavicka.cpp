@@ -1,5 +1,5 @@
 // The answer of the update server's HEAD request: a status line and header lines.
-#include "kontrola_serveru.h"
+#include "core/kontrola_serveru.h"
 
 #include <QList>
 

@@ -1,9 +1,9 @@
 // The question database reader: any bytes as otazky.xml.
-#include "XML_otazky.h"
-#include "chyba.h"
-#include "fuzz_podpora.h"
-#include "kontrola_katalogu.h"
-#include "pomocne_fce.h"
+#include "core/XML_otazky.h"
+#include "core/chyba.h"
+#include "core/kontrola_katalogu.h"
+#include "core/pomocne_fce.h"
+#include "fuzz/fuzz_podpora.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t velikost) {
     fuzz::doSlozky();

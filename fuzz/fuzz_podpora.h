@@ -3,7 +3,7 @@
 // and read again.
 #pragma once
 
-#include "xml_dokument.h"
+#include "core/xml_dokument.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,8 +1,8 @@
 // The profiles reader: any bytes as Profily.xml, every profile loaded, saved and the
 // store used as the manager uses it.
-#include "chyba.h"
-#include "fuzz_podpora.h"
-#include "profil_trida.h"
+#include "core/chyba.h"
+#include "core/uloziste_profilu.h"
+#include "fuzz/fuzz_podpora.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t velikost) {
     fuzz::doSlozky();
@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t velikost) {
     QFile::remove(QStringLiteral("Vysledky.xml"));
     QFile::remove(QStringLiteral("Protokoly.xml"));
     fuzz::zapis("Profily.xml", vstup);
-    TProfil profil;
+    UlozisteProfilu profil;
     try {
         profil.Otevrit();
     } catch (const KolomatChyba&) {

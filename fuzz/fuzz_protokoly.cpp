@@ -1,8 +1,8 @@
 // The test protocol reader: any bytes as Protokoly.xml, every record read and its four
 // lists split as the protocol window splits them.
-#include "XML_protokoly.h"
-#include "chyba.h"
-#include "fuzz_podpora.h"
+#include "core/XML_protokoly.h"
+#include "core/chyba.h"
+#include "fuzz/fuzz_podpora.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The study results reader: any bytes as Vysledky.xml, every record read, listed,
 // appended to and removed as the windows do.
-#include "XML_vysledky.h"
-#include "chyba.h"
-#include "fuzz_podpora.h"
+#include "core/XML_vysledky.h"
+#include "core/chyba.h"
+#include "fuzz/fuzz_podpora.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t velikost) {
     fuzz::doSlozky();

@@ -1,9 +1,9 @@
-#include "protokolT.h"
+#include "pointtest/protokolT.h"
 
-#include "XML_otazky.h"
-#include "pevne_okno.h"
-#include "protokol_text.h"
-#include "zpravy.h"
+#include "core/XML_otazky.h"
+#include "core/protokol_text.h"
+#include "widgets/pevne_okno.h"
+#include "widgets/zpravy.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // looked up in the question database), editable, and saved as a Windows text file.
 #pragma once
 
-#include "XML_protokoly.h"
+#include "core/XML_protokoly.h"
 
 #include <QDialog>
 

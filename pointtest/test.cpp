@@ -1,10 +1,10 @@
-#include "test.h"
+#include "pointtest/test.h"
 
-#include "obrazek_otazky.h"
-#include "okna.h"
-#include "pevne_okno.h"
-#include "pomocne_fce.h"
-#include "zpravy.h"
+#include "core/obrazek_otazky.h"
+#include "core/pomocne_fce.h"
+#include "widgets/okna.h"
+#include "widgets/pevne_okno.h"
+#include "widgets/zpravy.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>

@@ -6,9 +6,9 @@
 // may fail before anything starts) and shows it modally.
 #pragma once
 
-#include "XML_otazky.h"
-#include "bodovy_test.h"
-#include "info.h"
+#include "core/XML_otazky.h"
+#include "core/bodovy_test.h"
+#include "widgets/info.h"
 
 #include <QDateTime>
 #include <QDialog>

@@ -1,11 +1,11 @@
-#include "vysledkyT.h"
+#include "pointtest/vysledkyT.h"
 
-#include "okna.h"
-#include "pevne_okno.h"
-#include "pomocne_fce.h"
-#include "protokolT.h"
-#include "protokol_text.h"
-#include "zpravy.h"
+#include "core/pomocne_fce.h"
+#include "core/protokol_text.h"
+#include "pointtest/protokolT.h"
+#include "widgets/okna.h"
+#include "widgets/pevne_okno.h"
+#include "widgets/zpravy.h"
 
 #include <QHeaderView>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // each; opens a protocol, deletes one record or all of the profile's.
 #pragma once
 
-#include "XML_protokoly.h"
+#include "core/XML_protokoly.h"
 
 #include <QDialog>
 

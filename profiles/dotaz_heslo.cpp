@@ -1,4 +1,4 @@
-#include "dotaz_heslo.h"
+#include "profiles/dotaz_heslo.h"
 
 #include <QBoxLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "dotaz_zmena_hesla.h"
+#include "profiles/dotaz_zmena_hesla.h"
 
-#include "pomocne_fce.h"
-#include "profil_trida.h"
-#include "zpravy.h"
+#include "core/pomocne_fce.h"
+#include "profiles/profil_trida.h"
+#include "widgets/zpravy.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>

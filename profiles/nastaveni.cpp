@@ -1,8 +1,8 @@
-#include "nastaveni.h"
+#include "profiles/nastaveni.h"
 
-#include "kategorie.h"
-#include "pomocne_fce.h"
-#include "profil_trida.h"
+#include "core/kategorie.h"
+#include "core/pomocne_fce.h"
+#include "profiles/profil_trida.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>

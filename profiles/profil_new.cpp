@@ -1,6 +1,6 @@
-#include "profil_new.h"
+#include "profiles/profil_new.h"
 
-#include "zpravy.h"
+#include "widgets/zpravy.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

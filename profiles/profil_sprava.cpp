@@ -1,12 +1,12 @@
-#include "profil_sprava.h"
+#include "profiles/profil_sprava.h"
 
-#include "XML_profily.h"
-#include "dotaz_heslo.h"
-#include "okna.h"
-#include "pomocne_fce.h"
-#include "profil_new.h"
-#include "profil_trida.h"
-#include "zpravy.h"
+#include "core/XML_profily.h"
+#include "core/pomocne_fce.h"
+#include "profiles/dotaz_heslo.h"
+#include "profiles/profil_new.h"
+#include "profiles/profil_trida.h"
+#include "widgets/okna.h"
+#include "widgets/zpravy.h"
 
 #include <QBoxLayout>
 #include <QCloseEvent>

@@ -1,10 +1,10 @@
-#include "podrobnostiPZ.h"
-#include "okna.h"
+#include "results/podrobnostiPZ.h"
+#include "widgets/okna.h"
 
-#include "kategorie.h"
-#include "pomocne_fce.h"
-#include "vysledkyPZ.h"
-#include "zpravy.h"
+#include "core/kategorie.h"
+#include "core/pomocne_fce.h"
+#include "results/vysledkyPZ.h"
+#include "widgets/zpravy.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // and the numbers of the questions answered wrongly or with the hint.
 #pragma once
 
-#include "XML_vysledky.h"
+#include "core/XML_vysledky.h"
 
 #include <QDialog>
 

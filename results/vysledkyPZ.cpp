@@ -1,9 +1,9 @@
-#include "vysledkyPZ.h"
+#include "results/vysledkyPZ.h"
 
-#include "okna.h"
-#include "podrobnostiPZ.h"
-#include "pomocne_fce.h"
-#include "zpravy.h"
+#include "core/pomocne_fce.h"
+#include "results/podrobnostiPZ.h"
+#include "widgets/okna.h"
+#include "widgets/zpravy.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>

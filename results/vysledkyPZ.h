@@ -2,7 +2,7 @@
 // details of a run and deleting one record or all of them.
 #pragma once
 
-#include "XML_vysledky.h"
+#include "core/XML_vysledky.h"
 
 #include <QDialog>
 #include <QString>

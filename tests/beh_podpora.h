@@ -2,13 +2,13 @@
 // a test needs, marks that can be told apart, and driving the dialogs and a run.
 #pragma once
 
-#include "dotaz_procvic_zk.h"
-#include "generator_katalogu.h"
-#include "main.h"
-#include "profil_trida.h"
-#include "rezimy.h"
-#include "textove_pole.h"
-#include "vyhodnoceniPZ.h"
+#include "app/main.h"
+#include "profiles/profil_trida.h"
+#include "tests/podpora/generator_katalogu.h"
+#include "views/dotaz_procvic_zk.h"
+#include "views/rezimy.h"
+#include "views/textove_pole.h"
+#include "views/vyhodnoceniPZ.h"
 
 #include <QApplication>
 #include <QDir>

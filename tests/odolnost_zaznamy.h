@@ -3,8 +3,8 @@
 // kill can be checked record by record.
 #pragma once
 
-#include "XML_protokoly.h"
-#include "XML_vysledky.h"
+#include "core/XML_protokoly.h"
+#include "core/XML_vysledky.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,20 +1,20 @@
 // The online update of the question database against real servers on 127.0.0.1:
 // Python's http.server for the normal course, and a small server of the test's own for
 // the faults (error statuses, dropped connections, wrong bodies, slow bodies, silence).
-#include "XML_otazky.h"
-#include "aktualizace.h"
-#include "generator_katalogu.h"
-#include "http_server.h"
-#include "kontrola_serveru.h"
-#include "main.h"
-#include "pracovni_slozka.h"
-#include "prubeh_stahovani.h"
-#include "testovaci_main.h"
-#include "textove_pole.h"
-#include "vymena_katalogu.h"
-#include "zpravy.h"
+#include "app/main.h"
+#include "core/XML_otazky.h"
+#include "core/kontrola_serveru.h"
+#include "core/prubeh_stahovani.h"
+#include "core/vymena_katalogu.h"
+#include "tests/podpora/generator_katalogu.h"
+#include "tests/podpora/http_server.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/testovaci_main.h"
+#include "update/aktualizace.h"
+#include "views/textove_pole.h"
+#include "widgets/zpravy.h"
 
-#include "about.h"
+#include "app/about.h"
 
 #include <QDir>
 #include <QFileInfo>

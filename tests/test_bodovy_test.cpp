@@ -1,16 +1,16 @@
 // The point test: drawing by sections and groups over many seeds, a section that cannot
 // be filled, and the window driven by panels, keys, buttons and timer ticks (the
 // countdown is ticked by hand, never waited for).
-#include "test.h"
-#include "XML_protokoly.h"
-#include "chyba.h"
-#include "generator_katalogu.h"
-#include "main.h"
-#include "pomocne_fce.h"
-#include "pracovni_slozka.h"
-#include "prihlaseni.h"
-#include "testovaci_main.h"
-#include "zaznam_zprav.h"
+#include "pointtest/test.h"
+#include "app/main.h"
+#include "core/XML_protokoly.h"
+#include "core/chyba.h"
+#include "core/pomocne_fce.h"
+#include "tests/podpora/generator_katalogu.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/prihlaseni.h"
+#include "tests/podpora/testovaci_main.h"
+#include "tests/podpora/zaznam_zprav.h"
 
 #include <QFontDatabase>
 #include <QGroupBox>

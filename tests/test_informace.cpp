@@ -2,14 +2,14 @@
 
 // Mouse moves go through the window system, which tells widgets of entering and leaving.
 #define QTEST_QPA_MOUSE_HANDLING
-#include "about.h"
-#include "generator_katalogu.h"
-#include "history.h"
-#include "http_server.h"
-#include "main.h"
-#include "napoveda.h"
-#include "pracovni_slozka.h"
-#include "testovaci_main.h"
+#include "app/about.h"
+#include "app/history.h"
+#include "app/main.h"
+#include "app/napoveda.h"
+#include "tests/podpora/generator_katalogu.h"
+#include "tests/podpora/http_server.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/testovaci_main.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // The shipped catalogue passes every rule of the catalogue check, and the check itself
 // catches each kind of broken catalogue.
-#include "kontrola_katalogu.h"
-#include "pracovni_slozka.h"
-#include "testovaci_main.h"
+#include "core/kontrola_katalogu.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/testovaci_main.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,18 +1,18 @@
 // The saves of Vysledky.xml, Protokoly.xml, Profily.xml and the protocol text export
 // under failure: a child killed (SIGKILL) at random moments while it saves, and a
 // read-only or full disk under every save.
-#include "XML_profily.h"
-#include "XML_protokoly.h"
-#include "XML_vysledky.h"
-#include "chyba.h"
-#include "odolnost_zaznamy.h"
-#include "pomocne_fce.h"
-#include "pracovni_slozka.h"
-#include "profil_trida.h"
-#include "protokol_text.h"
-#include "testovaci_main.h"
-#include "vysledkyPZ.h"
-#include "vysledkyT.h"
+#include "core/XML_profily.h"
+#include "core/XML_protokoly.h"
+#include "core/XML_vysledky.h"
+#include "core/chyba.h"
+#include "core/pomocne_fce.h"
+#include "core/protokol_text.h"
+#include "pointtest/vysledkyT.h"
+#include "profiles/profil_trida.h"
+#include "results/vysledkyPZ.h"
+#include "tests/odolnost_zaznamy.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/testovaci_main.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,12 +1,12 @@
 // The question database: loading by number, removed and two-answer questions, the
 // fixed widths, the group rule, and every way in which otazky.xml can be broken.
-#include "XML_otazky.h"
-#include "chyba.h"
-#include "generator_katalogu.h"
-#include "kontrola_katalogu.h"
-#include "obrazek_otazky.h"
-#include "pracovni_slozka.h"
-#include "testovaci_main.h"
+#include "core/XML_otazky.h"
+#include "core/chyba.h"
+#include "core/kontrola_katalogu.h"
+#include "core/obrazek_otazky.h"
+#include "tests/podpora/generator_katalogu.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/testovaci_main.h"
 
 #include <QElapsedTimer>
 #include <QImage>

@@ -1,11 +1,11 @@
 // The shared functions: durations, flags, file presence, success percentage, fixed
 // widths, the data files' dates and the program's random generator; and the label that
 // sets its text smaller rather than cut it.
-#include "chyby_systemu.h"
-#include "okna.h"
-#include "pomocne_fce.h"
-#include "pracovni_slozka.h"
-#include "testovaci_main.h"
+#include "core/chyby_systemu.h"
+#include "core/pomocne_fce.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/testovaci_main.h"
+#include "widgets/okna.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,16 +1,16 @@
 // Login, the profile manager, profile creation, password prompt and change, settings,
 // rename and logout, driven through the real windows.
-#include "dotaz_heslo.h"
-#include "dotaz_zmena_hesla.h"
-#include "main.h"
-#include "nastaveni.h"
-#include "pracovni_slozka.h"
-#include "prihlaseni.h"
-#include "profil_new.h"
-#include "profil_sprava.h"
-#include "profil_trida.h"
-#include "testovaci_main.h"
-#include "zaznam_zprav.h"
+#include "app/main.h"
+#include "profiles/dotaz_heslo.h"
+#include "profiles/dotaz_zmena_hesla.h"
+#include "profiles/nastaveni.h"
+#include "profiles/profil_new.h"
+#include "profiles/profil_sprava.h"
+#include "profiles/profil_trida.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/prihlaseni.h"
+#include "tests/podpora/testovaci_main.h"
+#include "tests/podpora/zaznam_zprav.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,11 +1,11 @@
 // Practice runs driven through the real main window, options dialog and evaluation
 // window: input, marks, flash, requeue, hints, the stored record and its failures.
-#include "XML_vysledky.h"
-#include "beh_podpora.h"
-#include "pomocne_fce.h"
-#include "pracovni_slozka.h"
-#include "testovaci_main.h"
-#include "zaznam_zprav.h"
+#include "core/XML_vysledky.h"
+#include "core/pomocne_fce.h"
+#include "tests/beh_podpora.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/testovaci_main.h"
+#include "tests/podpora/zaznam_zprav.h"
 
 #include <QMenuBar>
 #include <QStatusBar>

@@ -1,11 +1,11 @@
 // The profile store Profily.xml: defaults, the Boolean rule, name matching, fixed
 // widths, the cascade through the results and protocols, and broken or unwritable files.
-#include "XML_protokoly.h"
-#include "XML_vysledky.h"
-#include "chyba.h"
-#include "pracovni_slozka.h"
-#include "profil_trida.h"
-#include "testovaci_main.h"
+#include "core/XML_protokoly.h"
+#include "core/XML_vysledky.h"
+#include "core/chyba.h"
+#include "profiles/profil_trida.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/testovaci_main.h"
 
 #include <QDir>
 

@@ -1,11 +1,11 @@
 // Browse mode driven through the real main window, and the main window's menu states.
-#include "generator_katalogu.h"
-#include "main.h"
-#include "pracovni_slozka.h"
-#include "prihlaseni.h"
-#include "testovaci_main.h"
-#include "textove_pole.h"
-#include "zaznam_zprav.h"
+#include "app/main.h"
+#include "tests/podpora/generator_katalogu.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/prihlaseni.h"
+#include "tests/podpora/testovaci_main.h"
+#include "tests/podpora/zaznam_zprav.h"
+#include "views/textove_pole.h"
 
 #include <QFontDatabase>
 #include <QLabel>

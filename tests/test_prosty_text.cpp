@@ -1,19 +1,19 @@
 // Text from the data files is shown as it is written, never as markup: a name, a code
 // or a record holding HTML must not change the look of a window or show a local file.
-#include "XML_protokoly.h"
-#include "XML_vysledky.h"
-#include "beh_podpora.h"
-#include "generator_katalogu.h"
-#include "main.h"
-#include "podrobnostiPZ.h"
-#include "pracovni_slozka.h"
-#include "prihlaseni.h"
-#include "protokolT.h"
-#include "test.h"
-#include "testovaci_main.h"
-#include "vysledkyPZ.h"
-#include "vysledkyT.h"
-#include "zaznam_zprav.h"
+#include "app/main.h"
+#include "core/XML_protokoly.h"
+#include "core/XML_vysledky.h"
+#include "pointtest/protokolT.h"
+#include "pointtest/test.h"
+#include "pointtest/vysledkyT.h"
+#include "results/podrobnostiPZ.h"
+#include "results/vysledkyPZ.h"
+#include "tests/beh_podpora.h"
+#include "tests/podpora/generator_katalogu.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/prihlaseni.h"
+#include "tests/podpora/testovaci_main.h"
+#include "tests/podpora/zaznam_zprav.h"
 
 #include <QGroupBox>
 #include <QLabel>

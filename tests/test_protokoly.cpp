@@ -1,17 +1,17 @@
 // The protocol store Protokoly.xml, the protocol window with its fixed-width text and
 // export, and the test results list; and a whole test taken and read back from the menu.
-#include "XML_protokoly.h"
-#include "chyba.h"
-#include "generator_katalogu.h"
-#include "main.h"
-#include "pracovni_slozka.h"
-#include "prihlaseni.h"
-#include "protokolT.h"
-#include "protokol_text.h"
-#include "test.h"
-#include "testovaci_main.h"
-#include "vysledkyT.h"
-#include "zaznam_zprav.h"
+#include "app/main.h"
+#include "core/XML_protokoly.h"
+#include "core/chyba.h"
+#include "core/protokol_text.h"
+#include "pointtest/protokolT.h"
+#include "pointtest/test.h"
+#include "pointtest/vysledkyT.h"
+#include "tests/podpora/generator_katalogu.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/prihlaseni.h"
+#include "tests/podpora/testovaci_main.h"
+#include "tests/podpora/zaznam_zprav.h"
 
 #include <QApplication>
 #include <QDir>

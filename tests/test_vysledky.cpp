@@ -1,11 +1,11 @@
 // The results store Vysledky.xml and its list and details windows.
-#include "XML_vysledky.h"
-#include "beh_podpora.h"
-#include "podrobnostiPZ.h"
-#include "pracovni_slozka.h"
-#include "testovaci_main.h"
-#include "vysledkyPZ.h"
-#include "zaznam_zprav.h"
+#include "core/XML_vysledky.h"
+#include "results/podrobnostiPZ.h"
+#include "results/vysledkyPZ.h"
+#include "tests/beh_podpora.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/testovaci_main.h"
+#include "tests/podpora/zaznam_zprav.h"
 
 #include <QHeaderView>
 #include <QProcess>

@@ -1,8 +1,8 @@
 // One running program per working folder: the lock and the call to the running copy,
 // in this process and with the real program started as separate processes.
-#include "pracovni_slozka.h"
-#include "testovaci_main.h"
-#include "zamek_slozky.h"
+#include "core/zamek_slozky.h"
+#include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/testovaci_main.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -8,12 +8,12 @@
 // Prints "start V P F U" (the records found: results, protocols, profiles created after
 // the logged-in one, its font size), then after each completed save one of "V n",
 // "P n", "F n", "U n", and "hotovo" after the last round; then waits for stdin to close.
-#include "XML_protokoly.h"
-#include "XML_vysledky.h"
-#include "chyba.h"
-#include "odolnost_zaznamy.h"
-#include "pomocne_fce.h"
-#include "profil_trida.h"
+#include "core/XML_protokoly.h"
+#include "core/XML_vysledky.h"
+#include "core/chyba.h"
+#include "core/pomocne_fce.h"
+#include "core/uloziste_profilu.h"
+#include "tests/odolnost_zaznamy.h"
 
 #include <QCoreApplication>
 
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     try {
         int v = SouborNaDisku(kSouborVysledku) ? NacistVysledky().Count() : 0;
         int p = SouborNaDisku(kSouborProtokolu) ? NacistProtokoly().Count() : 0;
-        TProfil profil;
+        UlozisteProfilu profil;
         profil.Otevrit();
         if (!profil.Nacti(kProfilOdolnosti))
             throw KolomatChyba(QStringLiteral("Profil \"%1\" chybí.").arg(kProfilOdolnosti));

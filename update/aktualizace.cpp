@@ -1,12 +1,12 @@
-#include "aktualizace.h"
+#include "update/aktualizace.h"
 
-#include "chyby_systemu.h"
-#include "kontrola_serveru.h"
-#include "okna.h"
-#include "pomocne_fce.h"
-#include "prubeh_stahovani.h"
-#include "vymena_katalogu.h"
-#include "zpravy.h"
+#include "core/chyby_systemu.h"
+#include "core/kontrola_serveru.h"
+#include "core/pomocne_fce.h"
+#include "core/prubeh_stahovani.h"
+#include "core/vymena_katalogu.h"
+#include "widgets/okna.h"
+#include "widgets/zpravy.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -295,13 +295,13 @@ void Tupdate::VytvorOvladace() {
 
     gbData = new QGroupBox(QStringLiteral("Stahovaná data"), this);
     gbData->setObjectName(QStringLiteral("gbData"));
-    auto* data = new QGridLayout(gbData);
+    auto* mrizka = new QGridLayout(gbData);
     auto radek = [&](int r, QLabel*& nazev, const QString& textNazvu, const char* jmenoNazvu,
                      QLabel*& hodnota, const QString& textHodnoty, const char* jmenoHodnoty) {
         nazev = popisek(textNazvu, gbData, jmenoNazvu);
         hodnota = popisek(textHodnoty, gbData, jmenoHodnoty);
-        data->addWidget(nazev, r, 0);
-        data->addWidget(hodnota, r, 1);
+        mrizka->addWidget(nazev, r, 0);
+        mrizka->addWidget(hodnota, r, 1);
     };
     radek(0, lbPrijatoN, QStringLiteral("Přijato bytů:"), "lbPrijatoN", lbPrijato,
           QStringLiteral("0 B"), "lbPrijato");
@@ -313,7 +313,7 @@ void Tupdate::VytvorOvladace() {
           QStringLiteral("Neznámá velikost"), "lbVelikost");
     radek(4, lbCasN, QStringLiteral("Strávený čas:"), "lbCasN", lbCas, QStringLiteral("0:00:00"),
           "lbCas");
-    data->setColumnStretch(1, 1);
+    mrizka->setColumnStretch(1, 1);
     svisle->addWidget(gbData);
 
     Progress = new QProgressBar(this);

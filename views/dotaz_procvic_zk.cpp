@@ -1,9 +1,9 @@
-#include "dotaz_procvic_zk.h"
-#include "okna.h"
+#include "views/dotaz_procvic_zk.h"
+#include "widgets/okna.h"
 
-#include "XML_otazky.h"
-#include "pomocne_fce.h"
-#include "zpravy.h"
+#include "core/XML_otazky.h"
+#include "core/pomocne_fce.h"
+#include "widgets/zpravy.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // choice from which one. On every close it fills the run list it was given.
 #pragma once
 
-#include "vyber_otazek.h"
+#include "core/vyber_otazek.h"
 
 #include <QDialog>
 

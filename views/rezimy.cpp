@@ -1,10 +1,10 @@
-#include "rezimy.h"
+#include "views/rezimy.h"
 
-#include "chyba.h"
-#include "okna.h"
-#include "pomocne_fce.h"
-#include "textove_pole.h"
-#include "zpravy.h"
+#include "core/chyba.h"
+#include "core/pomocne_fce.h"
+#include "views/textove_pole.h"
+#include "widgets/okna.h"
+#include "widgets/zpravy.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -117,7 +117,7 @@ private:
     TViewPrZk& view_;
 };
 
-TViewPrZk::TViewPrZk() : vstup_(std::make_unique<Vstup>(*this)) {}
+TViewPrZk::TViewPrZk(bool zkouseni) : zkouseni_(zkouseni), vstup_(std::make_unique<Vstup>(*this)) {}
 
 TViewPrZk::~TViewPrZk() {
     if (Aktivni)
@@ -442,6 +442,51 @@ void TViewPrZk::UkoncitPrZk() {
     Ukonci();
 }
 
+void TViewPrZk::Potvrdit() {
+    if (!Aktivni)
+        return;
+    if (ceka) {
+        ++pocitadla.Zodpovezeno;
+        const bool ok = Vyhodnotit(Databaze->Spravne);
+        if (ok)
+            ++pocitadla.Spravnych;
+        Zapocitat(ok);
+        Oznam(ok);
+        NastavPocitadlo(2, QStringLiteral("Úspěšnost: %1%").arg(pocitadla.Procenta()));
+    } else if (beh.Prazdny()) {
+        // The profile's flags: practice first, exam second.
+        KonecBehu(TextNaBool(Info.Protokoly.mid(zkouseni_ ? 1 : 0, 1)));
+    } else {
+        PolozAktualni();
+    }
+}
+
+void TViewPrZk::Ukoncit() {
+    beh.Vyprazdni();
+    UkoncitPrZk();
+}
+
+void TViewPrZk::UlozitVysledek() {
+    TVysledek zaklad;
+    zaklad.TypTestu = zkouseni_ ? kTypZkouseni : kTypProcvicovani;
+    zaklad.Profil = Info.Nazev;
+    zaklad.Datum = QDate::currentDate();
+    zaklad.Cas = QTime::currentTime();
+    zaklad.Skupina = Info.Skupina;
+    zaklad.Kategorie = Info.Kategorie;
+    zaklad.Uspesnost = pocitadla.Procenta();
+    PridatVysledek(SestavVysledek(zaklad, beh.Vybrane));
+}
+
+void TViewPrZk::ZobrazitVyhodnoceni(StavProtokolu protokol) {
+    TUdajeVyhodnoceni u;
+    u.Zkouseni = zkouseni_;
+    u.PocetOtazek = static_cast<int>(beh.Vybrane.size());
+    u.Napovedy = zkouseni_ ? 0 : beh.SoucetNapoved();
+    u.Protokol = protokol;
+    UkazVyhodnoceni(u);
+}
+
 // Practice.
 
 TProcvicovani::~TProcvicovani() {
@@ -484,23 +529,9 @@ void TProcvicovani::PolozAktualni() {
     PolozOtazku(beh.AktualniCislo(), NahodnePoradi(QStringLiteral("ABC")));
 }
 
-void TProcvicovani::Potvrdit() {
-    if (!Aktivni)
-        return;
-    if (ceka) {
-        ++pocitadla.Zodpovezeno;
-        const bool ok = Vyhodnotit(Databaze->Spravne);
-        if (ok)
-            ++pocitadla.Spravnych;
-        if (beh.OdpovedProcvicovani(ok))
-            NastavPocitadlo(1, QStringLiteral("Procvičeno otázek: %1").arg(beh.Hotovo()));
-        Oznam(ok);
-        NastavPocitadlo(2, QStringLiteral("Úspěšnost: %1%").arg(pocitadla.Procenta()));
-    } else if (beh.Prazdny()) {
-        KonecBehu(TextNaBool(Info.Protokoly.mid(0, 1)));
-    } else {
-        PolozAktualni();
-    }
+void TProcvicovani::Zapocitat(bool spravne) {
+    if (beh.OdpovedProcvicovani(spravne))
+        NastavPocitadlo(1, QStringLiteral("Procvičeno otázek: %1").arg(beh.Hotovo()));
 }
 
 void TProcvicovani::Napoveda() {
@@ -512,22 +543,7 @@ void TProcvicovani::Napoveda() {
 
 void TProcvicovani::Ukoncit() {
     lbNapoveda = nullptr; // freed with the strip
-    beh.Vyprazdni();
-    UkoncitPrZk();
-}
-
-void TProcvicovani::UlozitVysledek() {
-    PridatVysledek(SestavVysledek(kTypProcvicovani, Info, beh.Vybrane, pocitadla.Procenta(),
-                                  QDate::currentDate(), QTime::currentTime()));
-}
-
-void TProcvicovani::ZobrazitVyhodnoceni(StavProtokolu protokol) {
-    TUdajeVyhodnoceni u;
-    u.Zkouseni = false;
-    u.PocetOtazek = static_cast<int>(beh.Vybrane.size());
-    u.Napovedy = beh.SoucetNapoved();
-    u.Protokol = protokol;
-    UkazVyhodnoceni(u);
+    TViewPrZk::Ukoncit();
 }
 
 // Exam.
@@ -561,38 +577,6 @@ void TZkouseni::PolozAktualni() {
     NastavPocitadlo(1, QStringLiteral("Zbývá otázek: %1").arg(beh.Fronta.size()));
 }
 
-void TZkouseni::Potvrdit() {
-    if (!Aktivni)
-        return;
-    if (ceka) {
-        ++pocitadla.Zodpovezeno;
-        const bool ok = Vyhodnotit(Databaze->Spravne);
-        if (ok)
-            ++pocitadla.Spravnych;
-        beh.OdpovedZkouseni(ok);
-        Oznam(ok);
-        NastavPocitadlo(2, QStringLiteral("Úspěšnost: %1%").arg(pocitadla.Procenta()));
-    } else if (beh.Prazdny()) {
-        KonecBehu(TextNaBool(Info.Protokoly.mid(1, 1)));
-    } else {
-        PolozAktualni();
-    }
-}
-
-void TZkouseni::Ukoncit() {
-    beh.Vyprazdni();
-    UkoncitPrZk();
-}
-
-void TZkouseni::UlozitVysledek() {
-    PridatVysledek(SestavVysledek(kTypZkouseni, Info, beh.Vybrane, pocitadla.Procenta(),
-                                  QDate::currentDate(), QTime::currentTime()));
-}
-
-void TZkouseni::ZobrazitVyhodnoceni(StavProtokolu protokol) {
-    TUdajeVyhodnoceni u;
-    u.Zkouseni = true;
-    u.PocetOtazek = static_cast<int>(beh.Vybrane.size());
-    u.Protokol = protokol;
-    UkazVyhodnoceni(u);
+void TZkouseni::Zapocitat(bool spravne) {
+    beh.OdpovedZkouseni(spravne);
 }

@@ -1,13 +1,15 @@
 // The practice and exam views. TViewPrZk adds to the question panel everything that
 // answering needs: the answer marks as the selection, input by mouse and keys (at the
 // main window's focus button), evaluation with its marks, the one-second flash, the
-// legend, instruction and counters in the strip, and the common end of a run.
-// TProcvicovani and TZkouseni drive a run of the question queue (beh_otazek.h).
+// legend, instruction and counters in the strip, the confirmation of an answer and
+// the common end of a run: the record, the evaluation window, the teardown.
+// TProcvicovani and TZkouseni differ in how an answered question leaves the queue of
+// the run (core/beh_otazek.h) and in their strip.
 #pragma once
 
-#include "beh_otazek.h"
-#include "view_abstract.h"
-#include "vyhodnoceniPZ.h"
+#include "core/beh_otazek.h"
+#include "views/view_abstract.h"
+#include "views/vyhodnoceniPZ.h"
 
 #include <QString>
 
@@ -21,13 +23,14 @@ class QTimer;
 
 class TViewPrZk : public TView {
 public:
-    TViewPrZk();
+    explicit TViewPrZk(bool zkouseni);
     ~TViewPrZk() override;
 
-    // Slot 0: Enter or the right mouse button.
-    virtual void Potvrdit() = 0;
+    // Slot 0: Enter or the right mouse button: evaluates the pending answer, or shows
+    // the next question, or ends the run when none is left.
+    virtual void Potvrdit();
     // Ends the run without storing or evaluating ("Konec režimu", or after the end).
-    virtual void Ukoncit() = 0;
+    virtual void Ukoncit();
 
     // Builds the panel and the strip for a run and takes the keys at Info.btn. Throws
     // KolomatChyba (database missing or broken) with nothing built.
@@ -47,14 +50,18 @@ public:
 
     bool Ceka() const { return ceka; }
     const PocitadlaOdpovedi& Pocitadla() const { return pocitadla; }
+    const BehOtazek& Beh() const { return beh; }
     QLabel* Oznameni() const { return pnOznameni; }
     QTimer* Casovac() const { return tmOznameni; }
 
 protected:
     // Slot 1: append the run's record to Vysledky.xml; throws KolomatChyba.
-    virtual void UlozitVysledek() = 0;
+    virtual void UlozitVysledek();
     // Slot 2: the evaluation window, modal.
-    virtual void ZobrazitVyhodnoceni(StavProtokolu protokol) = 0;
+    virtual void ZobrazitVyhodnoceni(StavProtokolu protokol);
+    // How an evaluated question leaves the queue, and the next question shown.
+    virtual void Zapocitat(bool spravne) = 0;
+    virtual void PolozAktualni() = 0;
 
     // Shows "Správně" or "Špatně" for a second.
     void Oznam(bool spravne);
@@ -70,9 +77,11 @@ protected:
     void UkazVyhodnoceni(TUdajeVyhodnoceni udaje);
     QLabel* NovyPopisek(const QString& text, const char* jmeno);
 
+    const bool zkouseni_;
     bool ceka = false;
     bool BezC = false;
     PocitadlaOdpovedi pocitadla;
+    BehOtazek beh;
 
     QLabel* pnOznameni = nullptr;
     QTimer* tmOznameni = nullptr;
@@ -97,45 +106,34 @@ private:
 
 class TProcvicovani : public TViewPrZk {
 public:
-    TProcvicovani() = default;
+    TProcvicovani() : TViewPrZk(false) {}
     ~TProcvicovani() override;
 
     // Starts practice on the run list (at least one entry). Throws KolomatChyba.
     void Spustit(const TInfo& info, const std::vector<TVybranaOtazka>& vybrane);
-    void Potvrdit() override;
     // The hint: reveals the correct answer of the pending question and requeues it.
     void Napoveda();
     void Ukoncit() override;
 
-    const BehOtazek& Beh() const { return beh; }
-
 protected:
-    void UlozitVysledek() override;
-    void ZobrazitVyhodnoceni(StavProtokolu protokol) override;
+    // A question comes back until it was answered right at least half of the times.
+    void Zapocitat(bool spravne) override;
+    void PolozAktualni() override;
 
 private:
-    void PolozAktualni();
     QLabel* lbNapoveda = nullptr;
-    BehOtazek beh;
 };
 
 class TZkouseni : public TViewPrZk {
 public:
-    TZkouseni() = default;
+    TZkouseni() : TViewPrZk(true) {}
     ~TZkouseni() override;
 
     // Starts an exam on the run list (at least one entry). Throws KolomatChyba.
     void Spustit(const TInfo& info, const std::vector<TVybranaOtazka>& vybrane);
-    void Potvrdit() override;
-    void Ukoncit() override;
-
-    const BehOtazek& Beh() const { return beh; }
 
 protected:
-    void UlozitVysledek() override;
-    void ZobrazitVyhodnoceni(StavProtokolu protokol) override;
-
-private:
-    void PolozAktualni();
-    BehOtazek beh;
+    // Every question is asked once.
+    void Zapocitat(bool spravne) override;
+    void PolozAktualni() override;
 };

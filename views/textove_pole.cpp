@@ -1,4 +1,4 @@
-#include "textove_pole.h"
+#include "views/textove_pole.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>

@@ -1,9 +1,9 @@
-#include "view_abstract.h"
+#include "views/view_abstract.h"
 
-#include "obrazek_otazky.h"
-#include "okna.h"
-#include "textove_pole.h"
-#include "zpravy.h"
+#include "core/obrazek_otazky.h"
+#include "views/textove_pole.h"
+#include "widgets/okna.h"
+#include "widgets/zpravy.h"
 
 #include <QBoxLayout>
 #include <QLabel>

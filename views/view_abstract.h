@@ -7,8 +7,8 @@
 // from the view's own TOtazka, opened at the start of every run.
 #pragma once
 
-#include "XML_otazky.h"
-#include "info.h"
+#include "core/XML_otazky.h"
+#include "widgets/info.h"
 
 #include <QPointer>
 #include <QWidget>

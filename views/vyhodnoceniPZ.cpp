@@ -1,5 +1,5 @@
-#include "vyhodnoceniPZ.h"
-#include "okna.h"
+#include "views/vyhodnoceniPZ.h"
+#include "widgets/okna.h"
 
 #include <QFontInfo>
 #include <QFrame>

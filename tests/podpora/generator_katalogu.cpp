@@ -1,6 +1,6 @@
-#include "generator_katalogu.h"
+#include "tests/podpora/generator_katalogu.h"
 
-#include "pracovni_slozka.h"
+#include "tests/podpora/pracovni_slozka.h"
 
 #include <QDir>
 #include <QImage>

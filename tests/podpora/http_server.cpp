@@ -1,4 +1,4 @@
-#include "http_server.h"
+#include "tests/podpora/http_server.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>

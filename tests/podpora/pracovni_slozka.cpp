@@ -1,4 +1,4 @@
-#include "pracovni_slozka.h"
+#include "tests/podpora/pracovni_slozka.h"
 
 #include <QDir>
 #include <QFile>

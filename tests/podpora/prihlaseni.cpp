@@ -1,7 +1,7 @@
-#include "prihlaseni.h"
+#include "tests/podpora/prihlaseni.h"
 
-#include "main.h"
-#include "profil_trida.h"
+#include "app/main.h"
+#include "profiles/profil_trida.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -2,7 +2,7 @@
 // handler), headless unless told otherwise.
 #pragma once
 
-#include "kolomat_aplikace.h"
+#include "app/kolomat_aplikace.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "zaznam_zprav.h"
+#include "tests/podpora/zaznam_zprav.h"
 
 ZaznamZprav::ZaznamZprav(bool vychoziOdpoved) : vychozi_(vychoziOdpoved) {
     zpravy::nastavOdpovidac([this](zpravy::Druh druh, const QString& text) {

@@ -1,7 +1,7 @@
 // Answers the program's message boxes during a test and records what they said.
 #pragma once
 
-#include "zpravy.h"
+#include "widgets/zpravy.h"
 
 #include <QList>
 #include <QString>
