@@ -1419,6 +1419,26 @@ const KresbaRegistrace rV13("grafika/znacky/V13.png", kVodorovna, [](QPainter& p
     autoShora(p, QPointF(190, 60), QColor(230, 230, 230));
 });
 
+const KresbaRegistrace rVyhrazenyPruh("grafika/znacky/vyhrazeny_pruh.png", kVodorovna,
+                                      [](QPainter& p, const QSize&) {
+                                          // Before a junction: a car in the left lane and on its
+                                          // right a lane reserved for buses, set apart by a broken
+                                          // line and marked BUS.
+                                          p.fillRect(QRectF(0, 0, 240, 240), kTrava);
+                                          p.fillRect(QRectF(0, 8, 240, 64), kAsfalt);
+                                          p.fillRect(QRectF(30, 72, 180, 168), kAsfalt);
+                                          for (double x = -6; x < 240; x += 50)
+                                              p.fillRect(QRectF(x, 37.5, 26, 5), kBila);
+                                          podelnaSouvisla(p, 118, 80, 240);
+                                          for (double y = 84; y < 240; y += 30)
+                                              p.fillRect(QRectF(160, y, 8, 18), kBila);
+                                          text(p, QRectF(168, 150, 42, 30), QStringLiteral("BUS"),
+                                               17, kBila, QStringLiteral("DejaVu Sans Condensed"));
+                                          autoShora(p, QPointF(140, 190), QColor(215, 30, 30));
+                                          vypln(p, kOranzova);
+                                          p.drawEllipse(QPointF(152, 166), 3.5, 3);
+                                      });
+
 // ---- traffic lights (S)
 
 const QSize kSemafor(130, 240);
