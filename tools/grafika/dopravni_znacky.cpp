@@ -1026,7 +1026,7 @@ const KresbaRegistrace rP4("grafika/znacky/P4.png", kZnacka, [](QPainter& p, con
     dejPrednost(p, {kS, kS});
 });
 const KresbaRegistrace
-    rP4vzd("grafika/znacky/P4_vzdalenost.png", QSize(150, 196), [](QPainter& p, const QSize&) {
+    rP4vzd("grafika/znacky/P4_E3a.png", QSize(150, 196), [](QPainter& p, const QSize&) {
         dejPrednost(p, {kS, kS});
         bilaTabule(p, QRectF(30, 146, 90, 44));
         text(p, QRectF(30, 146, 90, 44), QStringLiteral("150 m"), 24, kCerna);
