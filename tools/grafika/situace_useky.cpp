@@ -75,10 +75,28 @@ constexpr double kLevy = 83;   // centre of the left lane
 constexpr double kPravy = 125; // centre of the right lane
 constexpr double kOdstavny = 162;
 
+// The acceleration lane x 146-184 joining the carriageway from below and ending in a
+// taper, with the barrier along its outer edge.
+void pripojovaciPruh(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(kSilnice);
+    p.drawPolygon(QPolygonF{QPointF(56, 0), QPointF(148, 0), QPointF(148, 40), QPointF(186, 110),
+                            QPointF(186, kStrana), QPointF(56, kStrana)});
+    QPen siroka(Qt::white, 4.0, Qt::CustomDashLine, Qt::FlatCap);
+    siroka.setDashPattern({1.5, 1.5});
+    p.setPen(siroka);
+    p.drawLine(QPointF(146, 44), QPointF(146, kStrana));
+    souvislaCara(p, QPointF(146, 0), QPointF(146, 44), 2.5);
+    souvislaCara(p, QPointF(148, 40), QPointF(183, 106), 2.0);
+    souvislaCara(p, QPointF(183, 106), QPointF(183, kStrana), 2.0);
+    svodidla(p, QPointF(160, 0), QPointF(160, 40));
+    svodidla(p, QPointF(160, 40), QPointF(196, 106));
+    svodidla(p, QPointF(196, 106), QPointF(196, kStrana));
+}
+
 // One carriageway of a motorway going up: two lanes x 62-146 and the hard shoulder
-// x 146-178 with barriers on both sides, the other carriageway at the left edge. With
-// `pripojovaci` the acceleration lane joins from below instead of the hard shoulder and
-// ends in a taper.
+// x 146-178 (or the acceleration lane) with barriers on both sides, the other
+// carriageway at the left edge.
 void dalnice(QPainter& p, bool pripojovaci = false) {
     trava(p);
     p.setPen(Qt::NoPen);
@@ -86,22 +104,11 @@ void dalnice(QPainter& p, bool pripojovaci = false) {
     p.drawRect(QRectF(0, 0, 38, kStrana)); // the other carriageway
     stredovaCara(p, QPointF(19, 0), QPointF(19, kStrana));
     svodidla(p, QPointF(47, 0), QPointF(47, kStrana));
-    p.setPen(Qt::NoPen);
-    p.setBrush(kSilnice);
     if (pripojovaci) {
-        p.drawPolygon(QPolygonF{QPointF(56, 0), QPointF(148, 0), QPointF(148, 40),
-                                QPointF(186, 110), QPointF(186, kStrana), QPointF(56, kStrana)});
-        QPen siroka(Qt::white, 4.0, Qt::CustomDashLine, Qt::FlatCap);
-        siroka.setDashPattern({1.5, 1.5});
-        p.setPen(siroka);
-        p.drawLine(QPointF(146, 44), QPointF(146, kStrana));
-        souvislaCara(p, QPointF(146, 0), QPointF(146, 44), 2.5);
-        souvislaCara(p, QPointF(148, 40), QPointF(183, 106), 2.0);
-        souvislaCara(p, QPointF(183, 106), QPointF(183, kStrana), 2.0);
-        svodidla(p, QPointF(160, 0), QPointF(160, 40));
-        svodidla(p, QPointF(160, 40), QPointF(196, 106));
-        svodidla(p, QPointF(196, 106), QPointF(196, kStrana));
+        pripojovaciPruh(p);
     } else {
+        p.setPen(Qt::NoPen);
+        p.setBrush(kSilnice);
         p.drawRect(QRectF(56, 0, 124, kStrana));
         souvislaCara(p, QPointF(146, 0), QPointF(146, kStrana), 2.5);
         svodidla(p, QPointF(190, 0), QPointF(190, kStrana));
@@ -143,6 +150,31 @@ void s23(QPainter& p) {
     sipka(p, QPointF(236, kStred + 30), QPointF(236, kStred + 4), kFialova);
 }
 
+// A bus stop in a bay on the right of the street, with the yellow zigzag marking.
+void zastavka(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(kSilnice); // the bay
+    p.drawPolygon(
+        QPolygonF{QPointF(179, 16), QPointF(206, 52), QPointF(206, 156), QPointF(179, 192)});
+    p.setPen(QPen(kObrubnik, 2.5));
+    p.drawPolyline(QPolygonF{QPointF(181, 0), QPointF(181, 16), QPointF(207, 52)});
+    p.drawPolyline(QPolygonF{QPointF(207, 156), QPointF(181, 192), QPointF(181, kStrana)});
+    p.setPen(Qt::NoPen);
+    p.setBrush(kChodnik);
+    p.drawPolygon(
+        QPolygonF{QPointF(182.5, 0), QPointF(206, 0), QPointF(206, 50), QPointF(182.5, 18)});
+    p.drawPolygon(QPolygonF{QPointF(182.5, kStrana), QPointF(206, kStrana), QPointF(206, 158),
+                            QPointF(182.5, 190)});
+    vodiciCara(p, QPointF(180, 20), QPointF(180, 188));
+    QPainterPath cikcak(QPointF(202, 58));
+    bool vlevo = true;
+    for (double y = 64; y <= 150; y += 6, vlevo = !vlevo)
+        cikcak.lineTo(vlevo ? 195 : 202, y);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(250, 210, 0), 2.0));
+    p.drawPath(cikcak);
+}
+
 // s24: a bus in the bay of a stop in a village signals to move off; red comes behind.
 void s24(QPainter& p) {
     trava(p);
@@ -151,46 +183,20 @@ void s24(QPainter& p) {
     chodnikSvisly(p, kStred - kPul, 26, -1);
     chodnikSvisly(p, 206, 26, 1);
     silniceSvisla(p, kStred, kPul);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kSilnice); // the bay
-    p.drawPolygon(
-        QPolygonF{QPointF(179, 16), QPointF(206, 52), QPointF(206, 156), QPointF(179, 192)});
-    QPen okraj(kObrubnik, 2.5);
-    p.setPen(okraj);
-    p.drawLine(QPointF(181, 0), QPointF(181, 16));
-    p.drawLine(QPointF(181, 16), QPointF(207, 52));
-    p.drawLine(QPointF(207, 156), QPointF(181, 192));
-    p.drawLine(QPointF(181, 192), QPointF(181, kStrana));
-    p.setPen(Qt::NoPen);
-    p.setBrush(kChodnik);
-    p.drawPolygon(
-        QPolygonF{QPointF(182.5, 0), QPointF(206, 0), QPointF(206, 50), QPointF(182.5, 18)});
-    p.drawPolygon(QPolygonF{QPointF(182.5, kStrana), QPointF(206, kStrana), QPointF(206, 158),
-                            QPointF(182.5, 190)});
-    vodiciCara(p, QPointF(180, 20), QPointF(180, 188));
-    // the yellow zigzag of the stop
-    QPainterPath cikcak(QPointF(202, 58));
-    bool vlevo = true;
-    for (double y = 64; y <= 150; y += 6, vlevo = !vlevo)
-        cikcak.lineTo(vlevo ? 195 : 202, y);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(250, 210, 0), 2.0));
-    p.drawPath(cikcak);
+    zastavka(p);
     const QPointF bus(191, 108);
     vozidlo(p, Druh::Autobus, kOranzova, bus, kNahoru);
     blinkry(p, Druh::Autobus, bus, kNahoru, Blinkr::Vlevo);
-    QPainterPath busCesta(bus + QPointF(0, -37));
-    busCesta.cubicTo(QPointF(191, 50), QPointF(162, 42), QPointF(161, 14));
-    sipka(p, busCesta, kOranzova);
+    QPainterPath cesta(bus + QPointF(0, -37));
+    cesta.cubicTo(QPointF(191, 50), QPointF(162, 42), QPointF(161, 14));
+    sipka(p, cesta, kOranzova);
     jede(p, Druh::Osobni, kCervena, QPointF(kStred + kPruh, 236));
 }
 
-// s25: road works close red's lane, but the sign gives red priority over oncoming
-// vehicles in the narrow place: red first, blue waits.
-void s25(QPainter& p) {
-    silnice(p);
-    // the barrier boards across the closed lane and the cones along it
-    for (double y : {112.0, 160.0}) {
+// Road works closing the right lane between y0 and y1: barrier boards across the lane,
+// cones along its edge and a heap of dug-out soil.
+void uzavirka(QPainter& p, double y0, double y1) {
+    for (double y : {y0, y1 - 7}) {
         p.setPen(QPen(Qt::black, 0.8));
         p.setBrush(Qt::white);
         p.drawRect(QRectF(kStred + 3, y, 34, 7));
@@ -201,10 +207,17 @@ void s25(QPainter& p) {
     }
     p.setPen(QPen(QColor(150, 60, 0), 0.8));
     p.setBrush(QColor(255, 120, 0));
-    for (double y = 124; y < 160; y += 12)
+    for (double y = y0 + 12; y < y1 - 7; y += 12)
         p.drawEllipse(QPointF(kStred + 5, y), 3.2, 3.2);
-    p.setBrush(QColor(190, 160, 110)); // a heap of dug-out soil
-    p.drawEllipse(QPointF(kStred + 24, 140), 11, 13);
+    p.setBrush(QColor(190, 160, 110));
+    p.drawEllipse(QPointF(kStred + 24, (y0 + y1) / 2), 11, 13);
+}
+
+// s25: road works close red's lane, but the sign gives red priority over oncoming
+// vehicles in the narrow place: red first, blue waits.
+void s25(QPainter& p) {
+    silnice(p);
+    uzavirka(p, 112, 167);
     znacka(p, Znacka::P8, QPointF(kStred + kPul + 24, 206));
     const QPointF cervena(kStred + kPruh, 248);
     vozidlo(p, Druh::Osobni, kCervena, cervena, kNahoru);
@@ -265,7 +278,6 @@ void s28(QPainter& p) {
 // s30: red backs out of a parking place across the street; blue comes along the street.
 void s30(QPainter& p) {
     trava(p);
-    domy(p, -40, 0);
     chodnikVodorovny(p, 80, 22, -1);
     p.setPen(Qt::NoPen);
     p.setBrush(kSilnice);
@@ -572,23 +584,27 @@ void s49(QPainter& p) {
     sipka(p, cesta, kCervena);
 }
 
-// s50: red leaves a filling station across the pavement onto the road: a pedestrian on
-// the pavement and blue on the road.
-void s50(QPainter& p) {
-    trava(p);
+// The forecourt of a filling station below y = 202, with the canopy over the pumps.
+void cerpaciStanice(QPainter& p) {
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(176, 176, 172)); // the forecourt
+    p.setBrush(QColor(176, 176, 172));
     p.drawRect(QRectF(0, 202, kStrana, kStrana - 202));
     p.setPen(QPen(QColor(150, 40, 40), 1.0));
-    p.setBrush(QColor(235, 235, 235)); // the canopy over the pumps
+    p.setBrush(QColor(235, 235, 235));
     p.drawRect(QRectF(20, 222, 110, 44));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(200, 40, 40));
     p.drawRect(QRectF(20, 222, 110, 5));
-    p.setBrush(QColor(70, 90, 110)); // the pumps under the canopy
+    p.setBrush(QColor(70, 90, 110));
     for (double x : {44.0, 96.0})
         p.drawRoundedRect(QRectF(x, 236, 12, 22), 2, 2);
-    domy(p, -40, 0);
+}
+
+// s50: red leaves a filling station across the pavement onto the road: a pedestrian on
+// the pavement and blue on the road.
+void s50(QPainter& p) {
+    trava(p);
+    cerpaciStanice(p);
     chodnikVodorovny(p, kStred - kPul, 22, -1);
     chodnikVodorovny(p, kStred + kPul, 22, 1);
     p.setBrush(kSilnice);

@@ -411,6 +411,26 @@ void blinkry(QPainter& p, Druh d, QPointF stred, double smer, Blinkr b) {
 
 // ---------------------------------------------------------------- people
 
+namespace {
+
+// The front arm of a walking figure; with a white stick (red bands) held down to the
+// ground in front.
+void predniPaze(QPainter& p, QColor barva, bool hul) {
+    p.setPen(QPen(barva, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (!hul) {
+        p.drawPolyline(QPolygonF{QPointF(0.5, -21), QPointF(3.5, -16.5), QPointF(5.5, -12.5)});
+        return;
+    }
+    p.drawPolyline(QPolygonF{QPointF(0.5, -21), QPointF(3.5, -16.5), QPointF(6.5, -14)});
+    p.setPen(QPen(Qt::white, 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(6.5, -14), QPointF(12, 0));
+    p.setPen(QPen(QColor(220, 30, 30), 2.0, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(10.2, -4.5), QPointF(11.2, -2));
+    p.drawLine(QPointF(8.6, -8.5), QPointF(9.4, -6.5));
+}
+
+} // namespace
+
 void chodec(QPainter& p, QPointF nohy, const Postava& f) {
     const double k = f.dite ? 0.72 : 1.0;
     const double s = f.vpravo ? 1.0 : -1.0;
@@ -436,18 +456,7 @@ void chodec(QPainter& p, QPointF nohy, const Postava& f) {
         p.setPen(QPen(QColor(200, 200, 205), 1.4));
         p.drawLine(QPointF(-2.2, -16), QPointF(3.2, -16));
     }
-    p.setPen(QPen(trup.darker(110), 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    if (f.hul) {
-        p.drawPolyline(QPolygonF{QPointF(0.5, -21), QPointF(3.5, -16.5), QPointF(6.5, -14)});
-        // the white stick with red bands, held in front down to the ground
-        p.setPen(QPen(Qt::white, 1.8, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(6.5, -14), QPointF(12, 0));
-        p.setPen(QPen(QColor(220, 30, 30), 2.0, Qt::SolidLine, Qt::FlatCap));
-        p.drawLine(QPointF(10.2, -4.5), QPointF(11.2, -2));
-        p.drawLine(QPointF(8.6, -8.5), QPointF(9.4, -6.5));
-    } else {
-        p.drawPolyline(QPolygonF{QPointF(0.5, -21), QPointF(3.5, -16.5), QPointF(5.5, -12.5)});
-    }
+    predniPaze(p, trup.darker(110), f.hul);
     p.setPen(QPen(kuze.darker(150), 0.8));
     p.setBrush(kuze);
     p.drawEllipse(QPointF(0.8, -26), 3.8, 3.8);

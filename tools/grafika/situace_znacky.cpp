@@ -266,6 +266,19 @@ void tabulkaE2(QPainter& p, QPointF s, int ramena, int hlavni) {
     }
 }
 
+namespace {
+
+// The lit additional green arrow for turning right, in its own box beside the lowest lamp.
+void doplnkovaSipka(QPainter& p, QRectF box) {
+    p.setPen(QPen(Qt::black, 1.0));
+    p.setBrush(kTmava);
+    p.drawRoundedRect(box, 3, 3);
+    const QPointF c = box.center();
+    plnaSipka(p, c + QPointF(-7, 0), c + QPointF(7.5, 0), 3.0, 8, QColor(40, 235, 80));
+}
+
+} // namespace
+
 QSizeF rozmerSemaforu(bool sipka) {
     return QSizeF(sipka ? 36 : 18, 48);
 }
@@ -294,14 +307,8 @@ void semafor(QPainter& p, QPointF s, Svetlo svetlo, bool sipka) {
             }
         }
     }
-    if (sipka) {
-        const QRectF box(skrin.right() + 1, skrin.bottom() - 18, 18, 18);
-        p.setPen(QPen(Qt::black, 1.0));
-        p.setBrush(kTmava);
-        p.drawRoundedRect(box, 3, 3);
-        const QPointF c = box.center();
-        plnaSipka(p, c + QPointF(-7, 0), c + QPointF(7.5, 0), 3.0, 8, QColor(40, 235, 80));
-    }
+    if (sipka)
+        doplnkovaSipka(p, QRectF(skrin.right() + 1, skrin.bottom() - 18, 18, 18));
 }
 
 void prejezdoveSvetlo(QPainter& p, QPointF s, bool blika) {
