@@ -307,7 +307,8 @@ void s30(QPainter& p) {
 // s31: the traffic stops in both lanes of the motorway; red is in the left lane.
 void s31(QPainter& p) {
     dalnice(p);
-    const QColor barvy[] = {kStribrna, kModra, kBila, kZelena, kSeda, kZluta};
+    // only neutral colours in the queue, so that red stands out
+    const QColor barvy[] = {kStribrna, kSeda, kBila, QColor(150, 150, 150), kStribrna, kSeda};
     int i = 0;
     for (double y : {26.0, 74.0, 122.0, 170.0}) {
         const QPointF levy(kLevy, y), pravy(kPravy, y + 14);
@@ -420,8 +421,8 @@ void s38(QPainter& p) {
 void s39(QPainter& p) {
     silnice(p);
     jede(p, Druh::Osobni, kModra, QPointF(kStred - kPruh, 34), kDolu);
-    vozidlo(p, Druh::Nakladni, kBila, QPointF(kStred + kPruh, 132), kNahoru);
-    jede(p, Druh::Osobni, kCervena, QPointF(kStred + kPruh, 200));
+    vozidlo(p, Druh::Nakladni, kBila, QPointF(kStred + kPruh, 128), kNahoru);
+    jede(p, Druh::Osobni, kCervena, QPointF(kStred + kPruh, 206));
 }
 
 // s40: the right lane ends in dense traffic; green from the ending lane merges in
@@ -543,7 +544,7 @@ void s46(QPainter& p) {
     p.drawLine(QPointF(kStred, 0), QPointF(kStred, kStrana));
     prechod(p, QRectF(kStred - kPul, 74, 2 * kPul, 26), true);
     for (double x : {kStred - kPruh, kStred + kPruh})
-        sipkaNaVozovce(p, QPointF(x, 168));
+        sipkaNaVozovce(p, QPointF(x, 146));
     vozidlo(p, Druh::Osobni, kModra, QPointF(kStred - kPruh, 126), kNahoru);
     Postava f;
     chodec(p, QPointF(kStred - kPruh + 2, 94), f);
@@ -551,17 +552,17 @@ void s46(QPainter& p) {
     jede(p, Druh::Osobni, kCervena, QPointF(kStred + kPruh, 232));
 }
 
-// s48: red lorry turning right; a cyclist beside it at the kerb goes straight on.
+// s48: red lorry turning right (its arrow; the indicators would hide the cyclist); a
+// cyclist beside it at the kerb goes straight on.
 void s48(QPainter& p) {
     krizovatka(p, kVse);
-    const QPointF nakl(kStred + 12, kStred + kPul + 6 + 29);
+    const QPointF nakl(kStred + 11, kStred + kPul + 6 + 29);
     vozidlo(p, Druh::Nakladni, kCervena, nakl, kNahoru);
-    blinkry(p, Druh::Nakladni, nakl, kNahoru, Blinkr::Vpravo);
     QPainterPath cesta(nakl + QPointF(0, -33));
     cesta.quadTo(QPointF(nakl.x(), kStred + 26), QPointF(kStred + kPul + 8, kStred + 26));
     cesta.lineTo(kStrana - 16, kStred + 26);
     sipka(p, cesta, kCervena);
-    const QPointF kolo(kStred + 32, kStred + kPul + 20);
+    const QPointF kolo(kStred + 31, kStred + kPul + 30);
     vozidlo(p, Druh::Kolo, kFialova, kolo, kNahoru);
     sipka(p, kolo + QPointF(0, -19), QPointF(kolo.x(), 64), kFialova);
 }
