@@ -524,12 +524,12 @@ QPainterPath cestaKrizovatkou(Cesta c, double x) {
     case Cesta::Vpravo:
         cesta.lineTo(x, kPruh + kOdsazeni + 13);
         cesta.quadTo(x, kPruh + kOdsazeni, x + 13, kPruh + kOdsazeni);
-        cesta.lineTo(kPul + 10, kPruh + kOdsazeni);
+        cesta.lineTo(kPul + 15, kPruh + kOdsazeni);
         break;
     case Cesta::Vlevo:
         cesta.lineTo(x, 12);
         cesta.quadTo(x, -kPruh + kOdsazeni, x - 24, -kPruh + kOdsazeni);
-        cesta.lineTo(-kPul - 10, -kPruh + kOdsazeni);
+        cesta.lineTo(-kPul - 5, -kPruh + kOdsazeni);
         break;
     }
     return cesta;
