@@ -702,7 +702,6 @@ void s54(QPainter& p) {
     blinkry(p, Druh::Osobni, cervena, kNahoru, Blinkr::Vlevo);
     sipka(p, cervena + QPointF(0, -22), cervena + QPointF(0, -40), kCervena);
     jede(p, Druh::Osobni, kModra, QPointF(kPravy, 236));
-    jede(p, Druh::Osobni, kStribrna, QPointF(kLevy, 120));
 }
 
 // s55: snow; a gritter with orange lights goes slowly in front of red.
