@@ -6,17 +6,22 @@
 // them to the learner):
 // - The learner's own vehicle is always red and comes from the bottom edge, heading up.
 //   A question that says "vy" or "jako řidič červeného vozidla" means this vehicle.
-// - Each road user has one arrow in its own colour (dark for trams, trains and vehicles
-//   with blue lights) showing where it is going. When the question asks what a driver is
-//   to do, a short straight arrow only shows that driver's direction of travel.
-// - Signs are drawn upright and larger than to scale, at the right of the approach they
-//   govern, just before the junction, as the driver coming from below sees them. The
-//   plate with the course of the main road under a sign shows the junction turned the
-//   same way as the picture.
+//   Vehicles the question names are red, blue, green or yellow (or a tram, a bus, an
+//   ambulance, ...); others, parked or queueing, are grey or white.
+// - Each road user has one arrow in its own colour (dark for trams, trains, grey and
+//   white vehicles and vehicles with blue lights) showing where it is going. When the
+//   question asks what a driver is to do, a short straight arrow only shows that
+//   driver's direction of travel.
+// - Signs are drawn upright, never turned with their approach, and larger than to scale,
+//   at the right of the approach they govern, just before the junction. Signs whose
+//   arrows depend on the direction stand only at the approach from below, whose driver
+//   sees them upright. The plate with the course of the main road under a sign shows the
+//   junction turned the same way as the picture, the main road in thick arms.
 // - A lit lamp is bright and a dark one dim; a flashing lamp and lit blue lights have
-//   short rays around them; blinking indicators are orange lamps with rays at the
-//   corners of the vehicle.
-// - People are upright figures standing where their shadow is; trams run on rails.
+//   short rays around them; blinking indicators and hazard lights are orange lamps with
+//   rays at the corners of the vehicle.
+// - People are upright figures standing where their shadow is; cyclists are seen from
+//   above with a yellow helmet; trams run on rails.
 #include "situace_kresby.h"
 
 namespace {
