@@ -42,11 +42,11 @@ void ulice(QPainter& p, bool cara = true) {
     silniceSvisla(p, kStred, kPul, cara);
 }
 
-// A road outside villages running up the picture, with edge lines.
-void silnice(QPainter& p, bool cara = true) {
+// A road outside villages running up the picture, `pul` half wide, with edge lines.
+void silnice(QPainter& p, bool cara = true, double pul = kPul) {
     trava(p);
-    silniceSvisla(p, kStred, kPul, cara);
-    for (double x : {kStred - kPul + 3, kStred + kPul - 3})
+    silniceSvisla(p, kStred, pul, cara);
+    for (double x : {kStred - pul + 3, kStred + pul - 3})
         vodiciCara(p, QPointF(x, 0), QPointF(x, kStrana));
 }
 
@@ -626,10 +626,12 @@ void s50(QPainter& p) {
 
 // s51: red would like to overtake a cyclist while blue comes the other way.
 void s51(QPainter& p) {
-    silnice(p);
-    jede(p, Druh::Kolo, kFialova, QPointF(kStred + kPul - 10, 118));
-    jede(p, Druh::Osobni, kModra, QPointF(kStred - kPruh, 46), kDolu);
-    jede(p, Druh::Osobni, kCervena, QPointF(kStred + kPruh, 214));
+    // a narrower road: with a safe side gap red would need the oncoming lane
+    constexpr double pul = 32;
+    silnice(p, true, pul);
+    jede(p, Druh::Kolo, kFialova, QPointF(kStred + pul - 11, 118));
+    jede(p, Druh::Osobni, kModra, QPointF(kStred - 16, 46), kDolu);
+    jede(p, Druh::Osobni, kCervena, QPointF(kStred + 16, 214));
 }
 
 // s52: blue stops in front of red and reverses into a free parking place at the kerb.
