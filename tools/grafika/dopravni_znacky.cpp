@@ -260,6 +260,23 @@ void dejPrednost(QPainter& p, QPointF stred) {
     cervenyTrojuhelnik(p, stred + (kDolu - QPointF(kS, kS)), true);
 }
 
+// The octagon "Stop, give way" (P6) with the word STOP; `r` is the radius of its corners.
+void stujDejPrednost(QPainter& p, QPointF stred, double r) {
+    QPolygonF osm;
+    QPolygonF vnitrni;
+    for (int k = 0; k < 8; ++k) {
+        const double a = (22.5 + 45.0 * k) * kPi / 180.0;
+        osm << stred + QPointF(r * std::cos(a), r * std::sin(a));
+        vnitrni << stred + QPointF((r - 6) * std::cos(a), (r - 6) * std::sin(a));
+    }
+    mnohouhelnik(p, kCervena, osm);
+    p.setPen(tah(kBila, 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(vnitrni);
+    text(p, QRectF(stred.x() - r, stred.y() - r, 2 * r, 2 * r), QStringLiteral("STOP"),
+         static_cast<int>(std::lround(r * 4 / 7)), kBila, QStringLiteral("DejaVu Sans Condensed"));
+}
+
 // An additional plate (E) below a sign: a white plate with a black rim and a black text,
 // centred, its lines separated by '\n'.
 void dodatkova(QPainter& p, const QRectF& r, const QString& t, int px,
@@ -1011,8 +1028,9 @@ const KresbaRegistrace rP3("grafika/znacky/P3.png", kZnacka, [](QPainter& p, con
     }
     p.restore();
 });
+// P2 with the additional plate E2, the shape of the junction: the thick line is the main road.
 const KresbaRegistrace
-    rP2tvar("grafika/znacky/P2_tvar.png", QSize(150, 222), [](QPainter& p, const QSize&) {
+    rP2E2("grafika/znacky/P2_E2.png", QSize(150, 222), [](QPainter& p, const QSize&) {
         hlavniSilnice(p, {kS, kS});
         bilaTabule(p, QRectF(33, 152, 84, 66));
         // The main road comes from below and turns left.
@@ -1032,20 +1050,16 @@ const KresbaRegistrace
         text(p, QRectF(30, 146, 90, 44), QStringLiteral("150 m"), 24, kCerna);
     });
 const KresbaRegistrace rP6("grafika/znacky/P6.png", kZnacka, [](QPainter& p, const QSize&) {
-    QPolygonF osm;
-    QPolygonF vnitrni;
-    for (int k = 0; k < 8; ++k) {
-        const double a = (22.5 + 45.0 * k) * kPi / 180.0;
-        osm << QPointF(kS + 70 * std::cos(a), kS + 70 * std::sin(a));
-        vnitrni << QPointF(kS + 64 * std::cos(a), kS + 64 * std::sin(a));
-    }
-    mnohouhelnik(p, kCervena, osm);
-    p.setPen(tah(kBila, 3));
-    p.setBrush(Qt::NoBrush);
-    p.drawPolygon(vnitrni);
-    text(p, QRectF(0, 0, 150, 150), QStringLiteral("STOP"), 40, kBila,
-         QStringLiteral("DejaVu Sans Condensed"));
+    stujDejPrednost(p, {kS, kS}, 70);
 });
+// A32a with P6 below it on the same post: a level crossing where every driver must stop.
+const KresbaRegistrace rA32aP6("grafika/znacky/A32a_P6.png", QSize(150, 250),
+                               [](QPainter& p, const QSize&) {
+                                   vypln(p, kSeda);
+                                   p.drawRect(QRectF(kS - 4, 50, 8, 200));
+                                   vystraznyKriz(p, QPointF(kS, 50), 140, 22);
+                                   stujDejPrednost(p, {kS, 182}, 62);
+                               });
 const KresbaRegistrace rP7("grafika/znacky/P7.png", kZnacka, [](QPainter& p, const QSize&) {
     zakazovyKruh(p);
     sipka(p, kCerna, 9, QPolygonF{{kS - 18, kS - 40}, {kS - 18, kS + 42}}, 20);
@@ -1093,20 +1107,30 @@ const KresbaRegistrace rB15("grafika/znacky/B15.png", kZnacka, [](QPainter& p, c
     mnohouhelnik(p, kCerna, QPolygonF{{kS - 13, 26}, {kS + 13, 26}, {kS, 46}});
     mnohouhelnik(p, kCerna, QPolygonF{{kS - 13, 124}, {kS + 13, 124}, {kS, 104}});
 });
+// B17: the double arrow under the lorry spans its length, the limit is written below.
 const KresbaRegistrace rB17("grafika/znacky/B17.png", kZnacka, [](QPainter& p, const QSize&) {
     zakazovyKruh(p);
-    vloz(p, QPointF(kS, kS - 18), 0.7, [](QPainter& q) { nakladniBokem(q, kCerna, kBila); });
+    vloz(p, QPointF(kS, kS - 14), 0.75, [](QPainter& q) { nakladniBokem(q, kCerna, kBila); });
     p.setPen(QPen(kCerna, 3, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(kS - 36, kS + 9), QPointF(kS + 36, kS + 9));
-    hrot(p, QPointF(kS - 44, kS + 9), QPointF(-1, 0), 11, 12, kCerna);
-    hrot(p, QPointF(kS + 44, kS + 9), QPointF(1, 0), 11, 12, kCerna);
-    text(p, QRectF(kS - 40, kS + 14, 80, 32), QStringLiteral("10 m"), 26, kCerna);
+    p.drawLine(QPointF(kS - 27, kS + 10), QPointF(kS + 27, kS + 10));
+    hrot(p, QPointF(kS - 36, kS + 10), QPointF(-1, 0), 11, 12, kCerna);
+    hrot(p, QPointF(kS + 36, kS + 10), QPointF(1, 0), 11, 12, kCerna);
+    text(p, QRectF(kS - 40, kS + 17, 80, 30), QStringLiteral("10 m"), 26, kCerna);
 });
+// B18: no entry for vehicles carrying dangerous goods, a lorry bearing the orange plate with
+// a black rim that such vehicles must show.
 const KresbaRegistrace rB18("grafika/znacky/B18.png", kZnacka, [](QPainter& p, const QSize&) {
-    zakazovyKruh(p);
-    p.setPen(QPen(kCerna, 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.setBrush(kOranzova);
-    p.drawRect(QRectF(kS - 34, kS - 23, 68, 46));
+    zakazova(
+        p,
+        [](QPainter& q) {
+            nakladniBokem(q, kCerna, kBila);
+            vypln(q, kBila);
+            q.drawRect(QRectF(-10, -31, 46, 30));
+            q.setPen(QPen(kCerna, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            q.setBrush(kOranzova);
+            q.drawRect(QRectF(-7, -28, 40, 24));
+        },
+        0.9);
 });
 const KresbaRegistrace rB20a("grafika/znacky/B20a_50.png", kZnacka, [](QPainter& p, const QSize&) {
     nejvyssiRychlost(p, QStringLiteral("50"));
