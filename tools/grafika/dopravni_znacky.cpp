@@ -260,23 +260,6 @@ void dejPrednost(QPainter& p, QPointF stred) {
     cervenyTrojuhelnik(p, stred + (kDolu - QPointF(kS, kS)), true);
 }
 
-// The octagon "Stop, give way" (P6) with the word STOP; `r` is the radius of its corners.
-void stujDejPrednost(QPainter& p, QPointF stred, double r) {
-    QPolygonF osm;
-    QPolygonF vnitrni;
-    for (int k = 0; k < 8; ++k) {
-        const double a = (22.5 + 45.0 * k) * kPi / 180.0;
-        osm << stred + QPointF(r * std::cos(a), r * std::sin(a));
-        vnitrni << stred + QPointF((r - 6) * std::cos(a), (r - 6) * std::sin(a));
-    }
-    mnohouhelnik(p, kCervena, osm);
-    p.setPen(tah(kBila, 3));
-    p.setBrush(Qt::NoBrush);
-    p.drawPolygon(vnitrni);
-    text(p, QRectF(stred.x() - r, stred.y() - r, 2 * r, 2 * r), QStringLiteral("STOP"),
-         static_cast<int>(std::lround(r * 4 / 7)), kBila, QStringLiteral("DejaVu Sans Condensed"));
-}
-
 // An additional plate (E) below a sign: a white plate with a black rim and a black text,
 // centred, its lines separated by '\n'.
 void dodatkova(QPainter& p, const QRectF& r, const QString& t, int px,
@@ -1050,16 +1033,20 @@ const KresbaRegistrace
         text(p, QRectF(30, 146, 90, 44), QStringLiteral("150 m"), 24, kCerna);
     });
 const KresbaRegistrace rP6("grafika/znacky/P6.png", kZnacka, [](QPainter& p, const QSize&) {
-    stujDejPrednost(p, {kS, kS}, 70);
+    QPolygonF osm;
+    QPolygonF vnitrni;
+    for (int k = 0; k < 8; ++k) {
+        const double a = (22.5 + 45.0 * k) * kPi / 180.0;
+        osm << QPointF(kS + 70 * std::cos(a), kS + 70 * std::sin(a));
+        vnitrni << QPointF(kS + 64 * std::cos(a), kS + 64 * std::sin(a));
+    }
+    mnohouhelnik(p, kCervena, osm);
+    p.setPen(tah(kBila, 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(vnitrni);
+    text(p, QRectF(0, 0, 150, 150), QStringLiteral("STOP"), 40, kBila,
+         QStringLiteral("DejaVu Sans Condensed"));
 });
-// A32a with P6 below it on the same post: a level crossing where every driver must stop.
-const KresbaRegistrace rA32aP6("grafika/znacky/A32a_P6.png", QSize(150, 250),
-                               [](QPainter& p, const QSize&) {
-                                   vypln(p, kSeda);
-                                   p.drawRect(QRectF(kS - 4, 50, 8, 200));
-                                   vystraznyKriz(p, QPointF(kS, 50), 140, 22);
-                                   stujDejPrednost(p, {kS, 182}, 62);
-                               });
 const KresbaRegistrace rP7("grafika/znacky/P7.png", kZnacka, [](QPainter& p, const QSize&) {
     zakazovyKruh(p);
     sipka(p, kCerna, 9, QPolygonF{{kS - 18, kS - 40}, {kS - 18, kS + 42}}, 20);
