@@ -244,16 +244,19 @@ void s17(QPainter& p) {
     sipka(p, cesta, kCervena);
 }
 
-// s41: red on the roundabout leaves it at the next exit and blinks to the right.
+// s41: red entered the roundabout from the south (past its give-way and roundabout
+// signs) and, before the next exit, the east one, blinks to the right to leave there.
 void s41(QPainter& p) {
     kruhovyObjezd(p, kOstruvek, kOkraj);
-    const double a = 112;
+    znacka(p, Znacka::P4, QPointF(kStred + 58, kStred + 78));
+    znacka(p, Znacka::C1, QPointF(kStred + 100, kStred + 82));
+    const double a = 50;
     const QPointF cervena = naKruhu(kKruh, a);
     vozidlo(p, Druh::Osobni, kCervena, cervena, a);
     blinkry(p, Druh::Osobni, cervena, a, Blinkr::Vpravo);
-    QPainterPath cesta(naKruhu(kKruh, a - 24));
-    oblouk(cesta, kKruh, a - 24, 40);
-    cesta.quadTo(naKruhu(kKruh + 4, 14), QPointF(kStred + kOkraj + 10, kStred + 16));
+    QPainterPath cesta(naKruhu(kKruh, a - 27));
+    cesta.quadTo(QPointF(kStred + kOkraj - 6, kStred + 16),
+                 QPointF(kStred + kOkraj + 10, kStred + 16));
     cesta.lineTo(kStrana - 12, kStred + 16);
     sipka(p, cesta, kCervena);
 }

@@ -271,7 +271,8 @@ void s28(QPainter& p) {
     const QPointF cervena(kOdstavny, 150);
     vozidlo(p, Druh::Osobni, kCervena, cervena, kNahoru);
     blinkry(p, Druh::Osobni, cervena, kNahoru, Blinkr::Vystrazna);
-    jede(p, Druh::Osobni, kModra, QPointF(kPravy, 236));
+    // the traffic passing by is not named by the question: neutral colours
+    jede(p, Druh::Osobni, kStribrna, QPointF(kPravy, 236));
     jede(p, Druh::Nakladni, QColor(230, 230, 226), QPointF(kLevy, 96));
 }
 
@@ -417,11 +418,12 @@ void s38(QPainter& p) {
     jede(p, Druh::Osobni, kCervena, QPointF(kStred + kPruh, 226));
 }
 
-// s39: red follows a lorry that hides the road ahead; blue comes the other way.
+// s39: red follows a moving lorry that hides the road ahead; a car (not named by the
+// question, so in a neutral colour) comes the other way.
 void s39(QPainter& p) {
     silnice(p);
-    jede(p, Druh::Osobni, kModra, QPointF(kStred - kPruh, 34), kDolu);
-    vozidlo(p, Druh::Nakladni, kBila, QPointF(kStred + kPruh, 128), kNahoru);
+    jede(p, Druh::Osobni, kStribrna, QPointF(kStred - kPruh, 34), kDolu);
+    jede(p, Druh::Nakladni, kBila, QPointF(kStred + kPruh, 128));
     jede(p, Druh::Osobni, kCervena, QPointF(kStred + kPruh, 206));
 }
 
@@ -714,7 +716,10 @@ void s55(QPainter& p) {
     p.setBrush(QColor(240, 244, 248, 200)); // snow left at the edges
     p.drawRect(QRectF(kStred - kPul, 0, 7, kStrana));
     p.drawRect(QRectF(kStred + kPul - 7, 0, 7, kStrana));
+    // the gritter moves: its arrow starts beyond the plough and the rays of its lights
     vozidlo(p, Druh::Sypac, QColor(), QPointF(kStred + kPruh, 92), kNahoru);
+    sipka(p, QPointF(kStred + kPruh, 50), QPointF(kStred + kPruh, 32),
+          barvaSipky(Druh::Sypac, QColor()));
     jede(p, Druh::Osobni, kCervena, QPointF(kStred + kPruh, 222));
 }
 

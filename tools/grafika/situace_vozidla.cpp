@@ -413,8 +413,9 @@ void blinkry(QPainter& p, Druh d, QPointF stred, double smer, Blinkr b) {
 
 namespace {
 
-// The front arm of a walking figure; with a white stick (red bands) held down to the
-// ground in front.
+// The front arm of a walking figure; with a plain white stick (the stick of a blind
+// person; red bands would mark a deafblind one) held down to the ground in front, edged
+// in dark so that it shows on the pavement.
 void predniPaze(QPainter& p, QColor barva, bool hul) {
     p.setPen(QPen(barva, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     if (!hul) {
@@ -422,11 +423,10 @@ void predniPaze(QPainter& p, QColor barva, bool hul) {
         return;
     }
     p.drawPolyline(QPolygonF{QPointF(0.5, -21), QPointF(3.5, -16.5), QPointF(6.5, -14)});
+    p.setPen(QPen(QColor(60, 60, 66), 3.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(6.5, -14), QPointF(12.5, 0.5));
     p.setPen(QPen(Qt::white, 1.8, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(6.5, -14), QPointF(12, 0));
-    p.setPen(QPen(QColor(220, 30, 30), 2.0, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(10.2, -4.5), QPointF(11.2, -2));
-    p.drawLine(QPointF(8.6, -8.5), QPointF(9.4, -6.5));
+    p.drawLine(QPointF(6.5, -14), QPointF(12.5, 0.5));
 }
 
 } // namespace
