@@ -9,6 +9,7 @@
 #include "obrazky.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainterPath>
 #include <QPolygonF>
 
@@ -63,14 +64,23 @@ void mnohouhelnik(QPainter& p, const QColor& c, const QPolygonF& body) {
     p.drawPolygon(body);
 }
 
+// Bold text centred in `r`, its lines separated by '\n'. The letters are filled as outlines
+// rather than drawn through the glyph cache, so that a picture comes out the same byte for
+// byte whatever the generator painted before it.
 void text(QPainter& p, const QRectF& r, const QString& t, int px, const QColor& c,
           const QString& pismo = QStringLiteral("DejaVu Sans")) {
     QFont f(pismo);
     f.setPixelSize(px);
     f.setBold(true);
-    p.setFont(f);
-    p.setPen(c);
-    p.drawText(r, Qt::AlignCenter, t);
+    const QFontMetricsF m(f);
+    const QStringList radky = t.split(u'\n');
+    double y = r.center().y() - m.height() * radky.size() / 2 + m.ascent();
+    QPainterPath obrys;
+    for (const QString& radek : radky) {
+        obrys.addText(QPointF(r.center().x() - m.horizontalAdvance(radek) / 2, y), f, radek);
+        y += m.height();
+    }
+    p.fillPath(obrys, c);
 }
 
 // Draws a pictogram given in the local 100 x 100 frame at the given centre and scale.
@@ -248,6 +258,14 @@ void hlavniSilnice(QPainter& p, QPointF stred) {
 // The triangle "Give way" (P4), point down; `stred` is the centre of its bounding box.
 void dejPrednost(QPainter& p, QPointF stred) {
     cervenyTrojuhelnik(p, stred + (kDolu - QPointF(kS, kS)), true);
+}
+
+// An additional plate (E) below a sign: a white plate with a black rim and a black text,
+// centred, its lines separated by '\n'.
+void dodatkova(QPainter& p, const QRectF& r, const QString& t, int px,
+               const QString& pismo = QStringLiteral("DejaVu Sans")) {
+    bilaTabule(p, r);
+    text(p, r, t, px, kCerna, pismo);
 }
 
 // ------------------------------------------------------------------ pictograms
@@ -465,6 +483,39 @@ void zavory(QPainter& p, const QColor& c) {
                      QPolygonF{{x - 5, 34}, {x - 5, -22}, {x, -30}, {x + 5, -22}, {x + 5, 34}});
 }
 
+// A motorway under a bridge (IP14a): two carriageways coming out of the arch.
+void dalnice(QPainter& p, const QColor& c) {
+    mnohouhelnik(p, c, QPolygonF{{-44, 46}, {-5, 46}, {-3, -8}, {-12, -8}});
+    mnohouhelnik(p, c, QPolygonF{{5, 46}, {44, 46}, {12, -8}, {3, -8}});
+    QPainterPath most;
+    most.moveTo(-48, -36);
+    most.lineTo(48, -36);
+    most.lineTo(48, -8);
+    most.lineTo(36, -8);
+    most.cubicTo(30, -26, -30, -26, -36, -8);
+    most.lineTo(-48, -8);
+    most.closeSubpath();
+    vypln(p, c);
+    p.drawPath(most);
+}
+
+// The parking disc: a blue card with a clock face.
+void parkovaciKotouc(QPainter& p) {
+    vypln(p, kModra);
+    p.drawRoundedRect(QRectF(-30, -30, 60, 60), 7, 7);
+    p.setPen(QPen(kCerna, 2));
+    p.setBrush(kBila);
+    p.drawEllipse(QPointF(0, 2), 22, 22);
+    p.setPen(tah(kCerna, 2));
+    for (int k = 0; k < 12; ++k) {
+        const double a = 30.0 * k * kPi / 180.0;
+        const QPointF u(std::cos(a), std::sin(a));
+        p.drawLine(QPointF(0, 2) + u * 17, QPointF(0, 2) + u * 21);
+    }
+    cara(p, kCerna, 3.5, QPolygonF{{0, 2}, {0, -14}});
+    cara(p, kCerna, 3.5, QPolygonF{{0, 2}, {10, 8}});
+}
+
 void invalida(QPainter& p, const QColor& c) {
     vypln(p, c);
     p.drawEllipse(QPointF(-6, -40), 8, 8);
@@ -494,8 +545,73 @@ void krizovatka(QPainter& p) {
 }
 
 void klesani(QPainter& p) {
-    mnohouhelnik(p, kCerna, QPolygonF{{-44, 40}, {44, 40}, {44, 30}, {-44, -6}});
-    text(p, QRectF(-14, -24, 52, 28), QStringLiteral("10%"), 25, kCerna);
+    mnohouhelnik(p, kCerna, QPolygonF{{-46, 40}, {46, 40}, {46, 30}, {-46, 6}});
+    text(p, QRectF(-28, -16, 68, 28), QStringLiteral("10%"), 30, kCerna);
+}
+
+// A6b: the carriageway narrows from the right.
+void zuzenaVozovka(QPainter& p) {
+    p.setPen(QPen(kCerna, 9, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(-20, 44), QPointF(-20, -40));
+    p.drawPolyline(QPolygonF{{22, 44}, {22, 12}, {6, -8}, {6, -40}});
+}
+
+// A7a: the profile of a road surface with two bumps.
+void nerovnost(QPainter& p) {
+    QPainterPath t;
+    t.moveTo(-46, 36);
+    t.lineTo(-46, 16);
+    t.cubicTo(-38, -6, -8, -6, 0, 16);
+    t.cubicTo(8, -6, 38, -6, 46, 16);
+    t.lineTo(46, 36);
+    t.closeSubpath();
+    vypln(p, kCerna);
+    p.drawPath(t);
+}
+
+// One falling stone: an irregular hexagon.
+void kamen(QPainter& p, QPointF stred, double r) {
+    static const double kTvar[6] = {1.0, 0.75, 0.95, 0.8, 1.0, 0.7};
+    QPolygonF t;
+    for (int k = 0; k < 6; ++k) {
+        const double a = (15.0 + 60.0 * k) * kPi / 180.0;
+        t << stred + QPointF(std::cos(a), std::sin(a)) * (r * kTvar[k]);
+    }
+    mnohouhelnik(p, kCerna, t);
+}
+
+// A16: a rock face on the left with stones falling down onto the road.
+void padajiciKameni(QPainter& p) {
+    mnohouhelnik(p, kCerna,
+                 QPolygonF{{-48, 42},
+                           {-48, -40},
+                           {-30, -46},
+                           {-20, -30},
+                           {-26, -12},
+                           {-12, 4},
+                           {-18, 22},
+                           {-4, 42}});
+    vypln(p, kCerna);
+    p.drawRect(QRectF(-48, 36, 96, 8));
+    kamen(p, QPointF(2, -28), 9);
+    kamen(p, QPointF(18, -4), 10);
+    kamen(p, QPointF(12, 24), 8);
+    kamen(p, QPointF(36, 22), 11);
+}
+
+// A13: a cow seen from the side, facing right.
+void krava(QPainter& p, const QColor& c) {
+    vypln(p, c);
+    p.drawRoundedRect(QRectF(-38, -18, 62, 30), 9, 9);
+    mnohouhelnik(p, c,
+                 QPolygonF{{16, -16}, {30, -24}, {44, -20}, {47, -8}, {40, 0}, {28, -2}, {20, 6}});
+    for (double x : {-33.0, -23.0, 8.0, 16.0})
+        p.drawRect(QRectF(x, 6, 7, 26));
+    p.drawEllipse(QPointF(-4, 13), 7, 5);
+    cara(p, c, 3.5, QPolygonF{{33, -22}, {30, -32}});
+    cara(p, c, 3.5, QPolygonF{{40, -21}, {43, -31}});
+    cara(p, c, 3.5, QPolygonF{{-37, -12}, {-44, -2}, {-43, 16}});
 }
 
 void smyk(QPainter& p) {
@@ -743,6 +859,39 @@ void kuzel(QPainter& p, QPointF pata, double v) {
     }
 }
 
+// ------------------------------------------------------------------ signs shown alone and with a
+// plate
+
+// B11: no entry for motor vehicles.
+void zakazVjezduMotorovych(QPainter& p) {
+    zakazovyKruh(p);
+    vloz(p, QPointF(kS, kS - 23), 0.74, [](QPainter& q) { motocykl(q, kCerna, kBila); });
+    vloz(p, QPointF(kS, kS + 26), 0.74, [](QPainter& q) { osobniBokem(q, kCerna, kBila); });
+}
+
+// B20a: the speed limit with its figure.
+void nejvyssiRychlost(QPainter& p, const QString& cislo) {
+    zakazovyKruh(p);
+    text(p, QRectF(0, 0, 150, 150), cislo, 58, kCerna);
+}
+
+// B29: no standing.
+void zakazStani(QPainter& p) {
+    zakazovyKruh(p, kModra);
+    cervenaPricka(p);
+}
+
+// E4: the length of the section, a vertical double arrow beside the figure.
+void delkaUseku(QPainter& p, const QRectF& r, const QString& t) {
+    bilaTabule(p, r);
+    const double x = r.left() + 18;
+    p.setPen(QPen(kCerna, 3, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(x, r.top() + 12), QPointF(x, r.bottom() - 12));
+    hrot(p, QPointF(x, r.top() + 5), QPointF(0, -1), 10, 12, kCerna);
+    hrot(p, QPointF(x, r.bottom() - 5), QPointF(0, 1), 10, 12, kCerna);
+    text(p, r.adjusted(26, 0, 0, 0), t, 24, kCerna);
+}
+
 // ------------------------------------------------------------------ registrations
 
 const KresbaRegistrace rA1a("grafika/znacky/A1a.png", kZnacka, [](QPainter& p, const QSize&) {
@@ -756,6 +905,14 @@ const KresbaRegistrace rA4("grafika/znacky/A4.png", kZnacka, [](QPainter& p, con
 });
 const KresbaRegistrace rA5a("grafika/znacky/A5a.png", kZnacka,
                             [](QPainter& p, const QSize&) { vystrazna(p, klesani, 0.52, 4); });
+const KresbaRegistrace rA6b("grafika/znacky/A6b.png", kZnacka, [](QPainter& p, const QSize&) {
+    vystrazna(p, zuzenaVozovka, 0.52, 4);
+});
+const KresbaRegistrace rA7aE4("grafika/znacky/A7a_E4.png", QSize(150, 192),
+                              [](QPainter& p, const QSize&) {
+                                  vystrazna(p, nerovnost, 0.52, 4);
+                                  delkaUseku(p, QRectF(27, 143, 96, 44), QStringLiteral("2 km"));
+                              });
 const KresbaRegistrace rA8("grafika/znacky/A8.png", kZnacka,
                            [](QPainter& p, const QSize&) { vystrazna(p, smyk, 0.52, 4); });
 const KresbaRegistrace rA9("grafika/znacky/A9.png", kZnacka,
@@ -767,6 +924,10 @@ const KresbaRegistrace rA11("grafika/znacky/A11.png", kZnacka, [](QPainter& p, c
 });
 const KresbaRegistrace rA12a("grafika/znacky/A12a.png", kZnacka,
                              [](QPainter& p, const QSize&) { vystrazna(p, deti, 0.52, 4); });
+const KresbaRegistrace rA13("grafika/znacky/A13.png", kZnacka, [](QPainter& p, const QSize&) {
+    vystrazna(
+        p, [](QPainter& q) { krava(q, kCerna); }, 0.56, 2);
+});
 const KresbaRegistrace rA14("grafika/znacky/A14.png", kZnacka, [](QPainter& p, const QSize&) {
     vystrazna(
         p, [](QPainter& q) { jelen(q, kCerna); }, 0.54, 6);
@@ -774,6 +935,9 @@ const KresbaRegistrace rA14("grafika/znacky/A14.png", kZnacka, [](QPainter& p, c
 const KresbaRegistrace rA15("grafika/znacky/A15.png", kZnacka, [](QPainter& p, const QSize&) {
     vystrazna(
         p, [](QPainter& q) { delnik(q, kCerna); }, 0.52, 4);
+});
+const KresbaRegistrace rA16("grafika/znacky/A16.png", kZnacka, [](QPainter& p, const QSize&) {
+    vystrazna(p, padajiciKameni, 0.52, 4);
 });
 const KresbaRegistrace rA17("grafika/znacky/A17.png", kZnacka, [](QPainter& p, const QSize&) {
     vystrazna(
@@ -847,8 +1011,9 @@ const KresbaRegistrace rP3("grafika/znacky/P3.png", kZnacka, [](QPainter& p, con
     }
     p.restore();
 });
+// P2 with the additional plate E2, the shape of the junction: the thick line is the main road.
 const KresbaRegistrace
-    rP2tvar("grafika/znacky/P2_tvar.png", QSize(150, 222), [](QPainter& p, const QSize&) {
+    rP2E2("grafika/znacky/P2_E2.png", QSize(150, 222), [](QPainter& p, const QSize&) {
         hlavniSilnice(p, {kS, kS});
         bilaTabule(p, QRectF(33, 152, 84, 66));
         // The main road comes from below and turns left.
@@ -862,7 +1027,7 @@ const KresbaRegistrace rP4("grafika/znacky/P4.png", kZnacka, [](QPainter& p, con
     dejPrednost(p, {kS, kS});
 });
 const KresbaRegistrace
-    rP4vzd("grafika/znacky/P4_vzdalenost.png", QSize(150, 196), [](QPainter& p, const QSize&) {
+    rP4vzd("grafika/znacky/P4_E3a.png", QSize(150, 196), [](QPainter& p, const QSize&) {
         dejPrednost(p, {kS, kS});
         bilaTabule(p, QRectF(30, 146, 90, 44));
         text(p, QRectF(30, 146, 90, 44), QStringLiteral("150 m"), 24, kCerna);
@@ -911,11 +1076,13 @@ const KresbaRegistrace rB8("grafika/znacky/B8.png", kZnacka, [](QPainter& p, con
     zakazova(
         p, [](QPainter& q) { kolo(q, kCerna); }, 0.9);
 });
-const KresbaRegistrace rB11("grafika/znacky/B11.png", kZnacka, [](QPainter& p, const QSize&) {
-    zakazovyKruh(p);
-    vloz(p, QPointF(kS, kS - 23), 0.74, [](QPainter& q) { motocykl(q, kCerna, kBila); });
-    vloz(p, QPointF(kS, kS + 26), 0.74, [](QPainter& q) { osobniBokem(q, kCerna, kBila); });
-});
+const KresbaRegistrace rB11("grafika/znacky/B11.png", kZnacka,
+                            [](QPainter& p, const QSize&) { zakazVjezduMotorovych(p); });
+const KresbaRegistrace
+    rB11E13("grafika/znacky/B11_E13.png", QSize(150, 226), [](QPainter& p, const QSize&) {
+        zakazVjezduMotorovych(p);
+        dodatkova(p, QRectF(17, 150, 116, 72), QStringLiteral("MIMO\nDOPRAVNÍ\nOBSLUHY"), 17);
+    });
 const KresbaRegistrace rB13("grafika/znacky/B13.png", kZnacka, [](QPainter& p, const QSize&) {
     zakazovyKruh(p);
     text(p, QRectF(0, 0, 150, 150), QStringLiteral("6 t"), 44, kCerna);
@@ -927,10 +1094,44 @@ const KresbaRegistrace rB15("grafika/znacky/B15.png", kZnacka, [](QPainter& p, c
     mnohouhelnik(p, kCerna, QPolygonF{{kS - 13, 26}, {kS + 13, 26}, {kS, 46}});
     mnohouhelnik(p, kCerna, QPolygonF{{kS - 13, 124}, {kS + 13, 124}, {kS, 104}});
 });
-const KresbaRegistrace rB20a("grafika/znacky/B20a_50.png", kZnacka, [](QPainter& p, const QSize&) {
+// B17: the double arrow under the lorry spans its length, the limit is written below.
+const KresbaRegistrace rB17("grafika/znacky/B17.png", kZnacka, [](QPainter& p, const QSize&) {
     zakazovyKruh(p);
-    text(p, QRectF(0, 0, 150, 150), QStringLiteral("50"), 58, kCerna);
+    vloz(p, QPointF(kS, kS - 14), 0.75, [](QPainter& q) { nakladniBokem(q, kCerna, kBila); });
+    p.setPen(QPen(kCerna, 3, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(kS - 27, kS + 10), QPointF(kS + 27, kS + 10));
+    hrot(p, QPointF(kS - 36, kS + 10), QPointF(-1, 0), 11, 12, kCerna);
+    hrot(p, QPointF(kS + 36, kS + 10), QPointF(1, 0), 11, 12, kCerna);
+    text(p, QRectF(kS - 40, kS + 17, 80, 30), QStringLiteral("10 m"), 26, kCerna);
 });
+// B18: no entry for vehicles carrying dangerous goods, a lorry bearing the orange plate with
+// a black rim that such vehicles must show.
+const KresbaRegistrace rB18("grafika/znacky/B18.png", kZnacka, [](QPainter& p, const QSize&) {
+    zakazova(
+        p,
+        [](QPainter& q) {
+            nakladniBokem(q, kCerna, kBila);
+            vypln(q, kBila);
+            q.drawRect(QRectF(-10, -31, 46, 30));
+            q.setPen(QPen(kCerna, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            q.setBrush(kOranzova);
+            q.drawRect(QRectF(-7, -28, 40, 24));
+        },
+        0.9);
+});
+const KresbaRegistrace rB20a("grafika/znacky/B20a_50.png", kZnacka, [](QPainter& p, const QSize&) {
+    nejvyssiRychlost(p, QStringLiteral("50"));
+});
+const KresbaRegistrace rB20a70("grafika/znacky/B20a_70.png", kZnacka,
+                               [](QPainter& p, const QSize&) {
+                                   nejvyssiRychlost(p, QStringLiteral("70"));
+                               });
+const KresbaRegistrace
+    rB20aE13("grafika/znacky/B20a_80_E13.png", QSize(150, 196), [](QPainter& p, const QSize&) {
+        nejvyssiRychlost(p, QStringLiteral("80"));
+        dodatkova(p, QRectF(15, 150, 120, 42), QStringLiteral("ZA MOKRA"), 20,
+                  QStringLiteral("DejaVu Sans Condensed"));
+    });
 const KresbaRegistrace rB20b("grafika/znacky/B20b_50.png", kZnacka, [](QPainter& p, const QSize&) {
     koncovyKruh(p);
     text(p, QRectF(0, 0, 150, 150), QStringLiteral("50"), 58, kSeda);
@@ -986,10 +1187,19 @@ const KresbaRegistrace rB28("grafika/znacky/B28.png", kZnacka, [](QPainter& p, c
     p.drawLine(QPointF(kS + 50, kS - 50), QPointF(kS - 50, kS + 50));
     p.restore();
 });
-const KresbaRegistrace rB29("grafika/znacky/B29.png", kZnacka, [](QPainter& p, const QSize&) {
-    zakazovyKruh(p, kModra);
-    cervenaPricka(p);
-});
+const KresbaRegistrace rB29("grafika/znacky/B29.png", kZnacka,
+                            [](QPainter& p, const QSize&) { zakazStani(p); });
+const KresbaRegistrace
+    rB29E9("grafika/znacky/B29_E9.png", QSize(150, 206), [](QPainter& p, const QSize&) {
+        zakazStani(p);
+        bilaTabule(p, QRectF(33, 150, 84, 52));
+        vloz(p, QPointF(kS, 178), 0.62, [](QPainter& q) { nakladniBokem(q, kCerna, kBila); });
+    });
+const KresbaRegistrace
+    rB29E13("grafika/znacky/B29_E13.png", QSize(150, 202), [](QPainter& p, const QSize&) {
+        zakazStani(p);
+        dodatkova(p, QRectF(25, 150, 100, 48), QStringLiteral("7–17 h"), 26);
+    });
 const KresbaRegistrace rB30("grafika/znacky/B30.png", kZnacka, [](QPainter& p, const QSize&) {
     zakazova(
         p, [](QPainter& q) { chodec(q, kCerna); }, 0.92);
@@ -1013,6 +1223,10 @@ const KresbaRegistrace rC7a("grafika/znacky/C7a.png", kZnacka, [](QPainter& p, c
     prikazova(
         p, [](QPainter& q) { chodec(q, kBila); }, 0.95);
 });
+const KresbaRegistrace rC8a("grafika/znacky/C8a.png", kZnacka, [](QPainter& p, const QSize&) {
+    prikazova(
+        p, [](QPainter& q) { kolo(q, kBila, 6); }, 1.02);
+});
 const KresbaRegistrace rC9a("grafika/znacky/C9a.png", kZnacka, [](QPainter& p, const QSize&) {
     modryKruh(p);
     vloz(p, QPointF(kS, kS - 27), 0.5, [](QPainter& q) { chodec(q, kBila); });
@@ -1025,11 +1239,15 @@ const KresbaRegistrace rC10a("grafika/znacky/C10a.png", kZnacka, [](QPainter& p,
     vloz(p, QPointF(kS + 32, kS), 0.5, [](QPainter& q) { kolo(q, kBila, 7); });
 });
 
-// ---- information signs (IP) and zone signs (IZ)
+// ---- information signs (IP, IS)
 
 const KresbaRegistrace rIP4b("grafika/znacky/IP4b.png", kZnacka, [](QPainter& p, const QSize&) {
     modryObdelnik(p, kCtverec);
     sipka(p, kBila, 24, QPolygonF{{kS, kS + 56}, {kS, kS - 56}}, 46);
+});
+const KresbaRegistrace rIP5("grafika/znacky/IP5.png", kZnacka, [](QPainter& p, const QSize&) {
+    modryObdelnik(p, kCtverec);
+    text(p, QRectF(0, 0, 150, 150), QStringLiteral("40"), 80, kBila);
 });
 const KresbaRegistrace rIP6("grafika/znacky/IP6.png", kZnacka, [](QPainter& p, const QSize&) {
     modryObdelnik(p, kCtverec);
@@ -1061,17 +1279,52 @@ const KresbaRegistrace rIP12("grafika/znacky/IP12.png", kZnacka, [](QPainter& p,
     vloz(p, QPointF(kS - 2, 108), 0.58, [](QPainter& q) { invalida(q, kCerna); });
 });
 
-const KresbaRegistrace rIZ4a("grafika/znacky/IZ4a.png", kZnacka, [](QPainter& p, const QSize&) {
+const KresbaRegistrace rIP13a("grafika/znacky/IP13a.png", kZnacka, [](QPainter& p, const QSize&) {
+    modryObdelnik(p, QRectF(25, 4, 100, 142));
+    text(p, QRectF(25, 4, 100, 70), QStringLiteral("P"), 66, kBila);
+    vypln(p, kBila);
+    p.drawRoundedRect(QRectF(36, 76, 78, 62), 4, 4);
+    vloz(p, QPointF(kS, 107), 0.86, parkovaciKotouc);
+});
+const KresbaRegistrace rIP14a("grafika/znacky/IP14a.png", kZnacka, [](QPainter& p, const QSize&) {
+    modryObdelnik(p, kCtverec);
+    vloz(p, QPointF(kS, kS + 4), 1.12, [](QPainter& q) { dalnice(q, kBila); });
+});
+const KresbaRegistrace rIP15a("grafika/znacky/IP15a.png", kZnacka, [](QPainter& p, const QSize&) {
+    modryObdelnik(p, kCtverec);
+    vloz(p, QPointF(kS, kS + 6), 1.2, [](QPainter& q) { osobniBokem(q, kBila, kModra); });
+});
+const KresbaRegistrace rIP19("grafika/znacky/IP19.png", kZnacka, [](QPainter& p, const QSize&) {
+    // Three lanes before a junction and the directions taken from each of them.
+    modryObdelnik(p, kCtverec);
+    for (double x : {53.0, 97.0})
+        for (double y = 20; y < 132; y += 24)
+            p.fillRect(QRectF(x - 2, y, 4, 13), kBila);
+    sipka(p, kBila, 8, QPolygonF{{32, 130}, {32, 66}, {18, 44}}, 18);
+    sipka(p, kBila, 8, QPolygonF{{75, 130}, {75, 24}}, 18);
+    sipka(p, kBila, 8, QPolygonF{{112, 130}, {112, 24}}, 18);
+    sipka(p, kBila, 8, QPolygonF{{112, 94}, {130, 72}}, 16);
+});
+const KresbaRegistrace rIP25a("grafika/znacky/IP25a.png", kZnacka, [](QPainter& p, const QSize&) {
+    bilaTabule(p, QRectF(10, 5, 130, 140), 4);
+    text(p, QRectF(10, 10, 130, 34), QStringLiteral("ZÓNA"), 28, kCerna);
+    vypln(p, kCervena);
+    p.drawEllipse(QPointF(kS, 92), 42, 42);
+    vypln(p, kBila);
+    p.drawEllipse(QPointF(kS, 92), 34, 34);
+    text(p, QRectF(kS - 34, 58, 68, 68), QStringLiteral("30"), 36, kCerna);
+});
+const KresbaRegistrace rIS12a("grafika/znacky/IS12a.png", kZnacka, [](QPainter& p, const QSize&) {
     bilaTabule(p, QRectF(5, 40, 140, 70), 4);
     text(p, QRectF(5, 40, 140, 70), QStringLiteral("Lhota"), 36, kCerna);
 });
-const KresbaRegistrace rIZ4b("grafika/znacky/IZ4b.png", kZnacka, [](QPainter& p, const QSize&) {
+const KresbaRegistrace rIS12b("grafika/znacky/IS12b.png", kZnacka, [](QPainter& p, const QSize&) {
     bilaTabule(p, QRectF(5, 40, 140, 70), 4);
     text(p, QRectF(5, 40, 140, 70), QStringLiteral("Lhota"), 36, kCerna);
     p.setPen(QPen(kCervena, 8, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(12, 104), QPointF(138, 46));
 });
-const KresbaRegistrace rIZ5a("grafika/znacky/IZ5a.png", kZnacka, [](QPainter& p, const QSize&) {
+const KresbaRegistrace rIP26a("grafika/znacky/IP26a.png", kZnacka, [](QPainter& p, const QSize&) {
     modryObdelnik(p, QRectF(5, 22, 140, 106));
     // a house, an adult, a child playing with a ball and a car
     mnohouhelnik(p, kBila, QPolygonF{{98, 58}, {117, 36}, {136, 58}, {136, 88}, {98, 88}});
@@ -1083,20 +1336,11 @@ const KresbaRegistrace rIZ5a("grafika/znacky/IZ5a.png", kZnacka, [](QPainter& p,
     p.drawEllipse(QPointF(84, 100), 6, 6);
     vloz(p, QPointF(114, 109), 0.42, [](QPainter& q) { osobniBokem(q, kBila, kModra); });
 });
-const KresbaRegistrace rIZ6a("grafika/znacky/IZ6a.png", kZnacka, [](QPainter& p, const QSize&) {
+const KresbaRegistrace rIP27a("grafika/znacky/IP27a.png", kZnacka, [](QPainter& p, const QSize&) {
     modryObdelnik(p, QRectF(5, 22, 140, 106));
     vloz(p, QPointF(62, 74), 0.78, [](QPainter& q) { chodec(q, kBila); });
     vloz(p, QPointF(98, 86), 0.5, [](QPainter& q) { dite(q, kBila, true); });
     cara(p, kBila, 4, QPolygonF{{76, 73}, {88, 78}});
-});
-const KresbaRegistrace rIZ8a("grafika/znacky/IZ8a.png", kZnacka, [](QPainter& p, const QSize&) {
-    bilaTabule(p, QRectF(10, 5, 130, 140), 4);
-    text(p, QRectF(10, 10, 130, 34), QStringLiteral("ZÓNA"), 28, kCerna);
-    vypln(p, kCervena);
-    p.drawEllipse(QPointF(kS, 92), 42, 42);
-    vypln(p, kBila);
-    p.drawEllipse(QPointF(kS, 92), 34, 34);
-    text(p, QRectF(kS - 34, 58, 68, 68), QStringLiteral("30"), 36, kCerna);
 });
 
 // ---- road markings (V)
@@ -1142,6 +1386,23 @@ const KresbaRegistrace rV12a("grafika/znacky/V12a.png", kVodorovna, [](QPainter&
     p.setBrush(Qt::NoBrush);
     p.drawPolyline(klikata);
 });
+const KresbaRegistrace rV9a("grafika/znacky/V9a.png", kVodorovna, [](QPainter& p, const QSize&) {
+    // Two lanes before a junction: the left one for turning left, the right one straight on.
+    p.fillRect(QRectF(0, 0, 240, 240), kTrava);
+    p.fillRect(QRectF(0, 8, 240, 64), kAsfalt);
+    p.fillRect(QRectF(40, 72, 160, 168), kAsfalt);
+    for (double x = -6; x < 240; x += 50)
+        p.fillRect(QRectF(x, 37.5, 26, 5), kBila);
+    podelnaSouvisla(p, 120, 84, 240);
+    for (double y = 90; y < 240; y += 40)
+        p.fillRect(QRectF(157.5, y, 5, 22), kBila);
+    sipka(p, kBila, 8, QPolygonF{{140, 228}, {140, 150}, {124, 124}}, 22);
+    sipka(p, kBila, 8, QPolygonF{{180, 228}, {180, 116}}, 22);
+});
+const KresbaRegistrace rV12b("grafika/znacky/V12b.png", kVodorovna, [](QPainter& p, const QSize&) {
+    silniceSObrubnikem(p);
+    p.fillRect(QRectF(181, 0, 8, 240), kZlutaCara);
+});
 const KresbaRegistrace rV12c("grafika/znacky/V12c.png", kVodorovna, [](QPainter& p, const QSize&) {
     silniceSObrubnikem(p);
     for (double y = 0; y < 240; y += 36)
@@ -1169,6 +1430,26 @@ const KresbaRegistrace rV13("grafika/znacky/V13.png", kVodorovna, [](QPainter& p
     autoShora(p, QPointF(190, 60), QColor(230, 230, 230));
 });
 
+const KresbaRegistrace rVyhrazenyPruh("grafika/znacky/vyhrazeny_pruh.png", kVodorovna,
+                                      [](QPainter& p, const QSize&) {
+                                          // Before a junction: a car in the left lane and on its
+                                          // right a lane reserved for buses, set apart by a broken
+                                          // line and marked BUS.
+                                          p.fillRect(QRectF(0, 0, 240, 240), kTrava);
+                                          p.fillRect(QRectF(0, 8, 240, 64), kAsfalt);
+                                          p.fillRect(QRectF(30, 72, 180, 168), kAsfalt);
+                                          for (double x = -6; x < 240; x += 50)
+                                              p.fillRect(QRectF(x, 37.5, 26, 5), kBila);
+                                          podelnaSouvisla(p, 118, 80, 240);
+                                          for (double y = 84; y < 240; y += 30)
+                                              p.fillRect(QRectF(160, y, 8, 18), kBila);
+                                          text(p, QRectF(168, 150, 42, 30), QStringLiteral("BUS"),
+                                               17, kBila, QStringLiteral("DejaVu Sans Condensed"));
+                                          autoShora(p, QPointF(140, 190), QColor(215, 30, 30));
+                                          vypln(p, kOranzova);
+                                          p.drawEllipse(QPointF(152, 166), 3.5, 3);
+                                      });
+
 // ---- traffic lights (S)
 
 const QSize kSemafor(130, 240);
@@ -1177,21 +1458,30 @@ const KresbaRegistrace rSc("grafika/znacky/semafor_cervena.png", kSemafor,
                            [](QPainter& p, const QSize&) { semafor(p, 30, true, false, false); });
 const KresbaRegistrace rScz("grafika/znacky/semafor_cervena_zluta.png", kSemafor,
                             [](QPainter& p, const QSize&) { semafor(p, 30, true, true, false); });
+const KresbaRegistrace rSzel("grafika/znacky/semafor_zelena.png", kSemafor,
+                             [](QPainter& p, const QSize&) { semafor(p, 30, false, false, true); });
 const KresbaRegistrace rSz("grafika/znacky/semafor_zluta.png", kSemafor,
                            [](QPainter& p, const QSize&) { semafor(p, 30, false, true, false); });
 const KresbaRegistrace rSzp("grafika/znacky/semafor_zluta_prerusovana.png", kSemafor,
                             [](QPainter& p, const QSize&) {
                                 semafor(p, 30, false, true, false, true);
                             });
-const KresbaRegistrace
-    rSsipka("grafika/znacky/semafor_zelena_sipka.png", QSize(190, 240),
-            [](QPainter& p, const QSize&) {
-                semafor(p, 30, true, false, false);
-                vypln(p, QColor(35, 35, 38));
-                p.drawRoundedRect(QRectF(100, 143, 62, 62), 12, 12);
-                svetlo(p, QPointF(131, 174), 24, QColor(15, 15, 15), false);
-                sipka(p, kSemaforZelena, 7, QPolygonF{{115, 174}, {149, 174}}, 16);
-            });
+
+const KresbaRegistrace rSchodec("grafika/znacky/semafor_zluty_chodec.png", QSize(190, 240),
+                                [](QPainter& p, const QSize&) {
+                                    // The green light and beside it the flashing yellow light in
+                                    // the shape of a pedestrian for drivers turning across a
+                                    // pedestrian crossing.
+                                    semafor(p, 30, false, false, true);
+                                    vypln(p, kSeda);
+                                    p.drawRect(QRectF(98, 170, 12, 8));
+                                    vypln(p, QColor(35, 35, 38));
+                                    p.drawRoundedRect(QRectF(108, 143, 62, 62), 12, 12);
+                                    svetlo(p, QPointF(139, 174), 24, QColor(15, 15, 15), false);
+                                    vloz(p, QPointF(139, 178), 0.42,
+                                         [](QPainter& q) { chodec(q, kSemaforZluta); });
+                                    paprsky(p, QPointF(139, 174), 25, kSemaforZluta);
+                                });
 
 // ---- traffic devices (Z)
 

@@ -30,21 +30,30 @@ int main(int argc, char** argv) {
     for (const auto& o : obrazky) {
         if (!filtr.isEmpty() && !o.soubor.contains(filtr))
             continue;
-        QImage obraz(o.velikost, QImage::Format_ARGB32);
-        obraz.fill(o.pruhledny ? Qt::transparent : Qt::white);
-        {
-            QPainter p(&obraz);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setRenderHint(QPainter::TextAntialiasing);
-            o.kresli(p, o.velikost);
-        }
-        const QString cesta = cil.filePath(o.soubor);
-        QDir().mkpath(QFileInfo(cesta).path());
-        if (!obraz.save(cesta, "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(cesta));
-            ++chyby;
-        } else {
-            ++hotovo;
+        // Every picture the program shows also at twice its size, name@2x.png, for
+        // high-density screens and the enlarged view: the same drawing, scaled. The icon
+        // has its own sizes.
+        const int meritek = o.soubor.startsWith(QStringLiteral("grafika/")) ? 2 : 1;
+        for (int meritko = 1; meritko <= meritek; ++meritko) {
+            QImage obraz(o.velikost * meritko, QImage::Format_ARGB32);
+            obraz.fill(o.pruhledny ? Qt::transparent : Qt::white);
+            {
+                QPainter p(&obraz);
+                p.setRenderHint(QPainter::Antialiasing);
+                p.setRenderHint(QPainter::TextAntialiasing);
+                p.scale(meritko, meritko);
+                o.kresli(p, o.velikost);
+            }
+            QString cesta = cil.filePath(o.soubor);
+            if (meritko == 2)
+                cesta.insert(cesta.lastIndexOf(u'.'), QStringLiteral("@2x"));
+            QDir().mkpath(QFileInfo(cesta).path());
+            if (!obraz.save(cesta, "PNG")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(cesta));
+                ++chyby;
+            } else {
+                ++hotovo;
+            }
         }
     }
     std::printf("%d pictures written, %d failed\n", hotovo, chyby);
