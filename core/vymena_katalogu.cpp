@@ -4,6 +4,7 @@
 #include "core/chyby_systemu.h"
 #include "core/kontrola_katalogu.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -14,12 +15,31 @@ namespace {
 // How many of the check's findings the message lists; a broken file can have hundreds.
 constexpr qsizetype kVypsanychProblemu = 5;
 
+const QString kVzorDocasneho = QStringLiteral("otazky.temp.XXXXXX");
+const QStringList kPozustatky{QStringLiteral("otazky.temp"), QStringLiteral("otazky.temp.*")};
+
 [[noreturn]] void selhani(const QString& stazeny, const QString& text) {
     QFile::remove(stazeny);
     throw KolomatChyba(text);
 }
 
 } // namespace
+
+std::unique_ptr<QTemporaryFile> NovySouborStahovani() {
+    const QDir slozka(QStringLiteral("."));
+    for (const QString& nazev :
+         slozka.entryList(kPozustatky, QDir::Files | QDir::System | QDir::Hidden))
+        QFile::remove(nazev);
+    auto soubor = std::make_unique<QTemporaryFile>(kVzorDocasneho);
+    // Renamed into place or removed by the update itself.
+    soubor->setAutoRemove(false);
+    if (!soubor->open())
+        throw KolomatChyba(QStringLiteral("Dočasný soubor pro stahovanou databázi otázek se v "
+                                          "pracovní složce nepodařilo vytvořit (%1). Databáze "
+                                          "otázek zůstala beze změny.")
+                               .arg(PopisChybySouboru(*soubor)));
+    return soubor;
+}
 
 QString KontrolaStazenehoKatalogu(const QString& stazeny, const QString& katalog) {
     const QStringList problemy = KontrolaStrukturyKatalogu(stazeny);

@@ -3,6 +3,17 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QTemporaryFile>
+
+#include <memory>
+
+// A new, open file in the working folder for a download: created exclusively (never
+// through an existing name or link; on Linux without a name until fileName() is asked,
+// so that a killed download leaves nothing), named otazky.temp.XXXXXX, and kept when
+// closed. What a killed update left behind (otazky.temp, otazky.temp.*; a link is
+// removed, never followed) is removed first. Throws KolomatChyba when it cannot be
+// created.
+std::unique_ptr<QTemporaryFile> NovySouborStahovani();
 
 // The catalogue check of a downloaded file: "" when it may replace the catalogue,
 // otherwise the message for the learner (what is wrong, and that the catalogue stays).

@@ -1,6 +1,5 @@
 #include "update/aktualizace.h"
 
-#include "core/chyby_systemu.h"
 #include "core/kontrola_serveru.h"
 #include "core/pomocne_fce.h"
 #include "core/prubeh_stahovani.h"
@@ -9,9 +8,6 @@
 #include "widgets/zpravy.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,11 +21,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <cerrno>
-
-#include <fcntl.h>
-#include <unistd.h>
-
 #ifndef KOLOMAT_SERVER_AKTUALIZACE
 #define KOLOMAT_SERVER_AKTUALIZACE "http://127.0.0.1:8000"
 #endif
@@ -37,24 +28,8 @@
 namespace {
 
 const QString kKatalog = QStringLiteral("otazky.xml");
-// The download goes to a file created anew (never through an existing name or link);
-// the name marks it as the program's own, so that what a killed update left behind can
-// be found and removed.
-const QString kVzorDocasneho = QStringLiteral("otazky.temp.XXXXXX");
-const QStringList kPozustatky{QStringLiteral("otazky.temp"), QStringLiteral("otazky.temp.*")};
 const QString kCestaKatalogu = QStringLiteral("/kolomat/files/otazky.xml");
 const QString kTlacitkoKonec = QStringLiteral("OK");
-
-// The body is read in chunks of this size; the reply buffers at most kVyrovnavaci bytes
-// ahead of the reads (without a limit Qt would keep the whole body in memory).
-constexpr qint64 kBlok = 4096;
-constexpr qint64 kVyrovnavaci = 256 * 1024;
-// Every so many bytes the written part is handed to the disk.
-constexpr qint64 kDavkaNaDisk = 2 * 1024 * 1024;
-// An error page longer than this is not read to its end.
-constexpr qint64 kChybovaStranka = 1024 * 1024;
-// How often the thread looks at the stop request while the server is silent.
-constexpr int kHlidaniMs = 50;
 
 const QString kNeniSpojeni = QStringLiteral("Nepodařilo se připojit k serveru! Prosím "
                                             "zkontrolujte vaše připojení k Internetu či "
@@ -62,19 +37,6 @@ const QString kNeniSpojeni = QStringLiteral("Nepodařilo se připojit k serveru!
 const QString kSpojeniPreruseno = QStringLiteral("Spojení bylo přerušeno! Prosím zkontrolujte "
                                                  "vaše připojení k Internetu či nastavení "
                                                  "firewallu.");
-
-// Removes temporary downloads that an update killed mid-way left in the working folder
-// (also the fixed name older versions used). A link is removed, never followed.
-void odstranPozustatky() {
-    const QDir slozka(QStringLiteral("."));
-    for (const QString& nazev :
-         slozka.entryList(kPozustatky, QDir::Files | QDir::System | QDir::Hidden))
-        QFile::remove(nazev);
-}
-
-int doMilisekund(std::chrono::milliseconds limit) {
-    return static_cast<int>(std::min<std::chrono::milliseconds::rep>(limit.count(), INT_MAX));
-}
 
 QLabel* popisek(const QString& text, QWidget* rodic, const char* jmeno) {
     auto* l = new QLabel(text, rodic);
@@ -90,137 +52,10 @@ QLabel* popisek(const QString& text, QWidget* rodic, const char* jmeno) {
 THTTPThread::THTTPThread(const QUrl& adresa, QFile* Soubor, qint64 velikost,
                          std::chrono::milliseconds limitTicha, const QString& katalog,
                          QObject* rodic)
-    : QThread(rodic), adresa_(adresa), soubor_(Soubor), velikost_(velikost),
-      limitTicha_(limitTicha), katalog_(katalog) {}
+    : QThread(rodic), Stahovani(adresa, Soubor, velikost, limitTicha, katalog) {}
 
 void THTTPThread::run() {
-    // Everything network-related is created here, so that it lives on this thread.
-    QNetworkAccessManager http;
-    http.setProxy(QNetworkProxy::NoProxy);
-    emit Stav(QStringLiteral("Stahuji data..."));
-    QElapsedTimer StartCas; // monotonic: a download across midnight keeps its figures
-    StartCas.start();
-    std::unique_ptr<QNetworkReply> odpoved(
-        http.get(PozadavekNaKatalog(adresa_, doMilisekund(limitTicha_))));
-    odpoved->setReadBufferSize(kVyrovnavaci);
-
-    qint64 celkem = velikost_;
-    bool stavOveren = false;
-    bool konec = false;
-    qint64 posledniPrubeh = -kIntervalPrubehuMs;
-    QEventLoop smycka;
-
-    auto ukoncit = [&] {
-        konec = true;
-        odpoved->abort();
-        smycka.quit();
-    };
-    // An error status is a failure: its body (an error page) is never written, only
-    // read to its end, so that the reply finishes on its own (aborting it while Qt
-    // still reports its status would report twice).
-    bool zahazovat = false;
-    qint64 zahozeno = 0;
-    qint64 odeslanoNaDisk = 0;
-    qint64 delkaOdpovedi = -1; // the GET's own Content-Length
-    auto overStav = [&] {
-        const OdpovedServeru o = PrectiOdpoved(*odpoved);
-        if (!o.spojeno)
-            return;
-        stavOveren = true;
-        if (o.stav < 200 || o.stav > 299) {
-            Chyba = true;
-            zahazovat = true;
-        } else if (o.velikost >= 0) {
-            celkem = o.velikost;
-            delkaOdpovedi = o.velikost;
-        }
-    };
-    auto zapisDostupne = [&] {
-        if (!stavOveren)
-            overStav();
-        if (zahazovat) {
-            zahozeno += odpoved->skip(odpoved->bytesAvailable());
-            if (zahozeno > kChybovaStranka)
-                ukoncit();
-            return;
-        }
-        char blok[kBlok];
-        for (;;) {
-            const qint64 precteno = odpoved->read(blok, kBlok);
-            if (precteno <= 0)
-                break;
-            if (soubor_->write(blok, precteno) != precteno) {
-                ChybaZapisu = PopisChybySouboru(*soubor_);
-                Chyba = true;
-                ukoncit();
-                return;
-            }
-            Prijato += precteno;
-        }
-        if (Prijato - odeslanoNaDisk >= kDavkaNaDisk && soubor_->flush()) {
-            // Start writing the finished part to the disk now, without waiting for it,
-            // so that the sync at the end has little left to do.
-            ::sync_file_range(soubor_->handle(), odeslanoNaDisk, Prijato - odeslanoNaDisk,
-                              SYNC_FILE_RANGE_WRITE);
-            odeslanoNaDisk = Prijato;
-        }
-        const qint64 ted = StartCas.elapsed();
-        if (ted - posledniPrubeh >= kIntervalPrubehuMs) {
-            posledniPrubeh = ted;
-            emit Prubeh(Prijato, celkem, ted);
-        }
-    };
-    auto zkontrolujZastaveni = [&] {
-        if (!konec && zastavit_.load()) {
-            Chyba = true;
-            Preruseno = true;
-            ukoncit();
-        }
-    };
-
-    connect(odpoved.get(), &QNetworkReply::readyRead, &smycka, [&] {
-        if (konec)
-            return;
-        zapisDostupne();
-        zkontrolujZastaveni();
-    });
-    connect(odpoved.get(), &QNetworkReply::finished, &smycka, &QEventLoop::quit);
-    QTimer hlidac;
-    connect(&hlidac, &QTimer::timeout, &smycka, zkontrolujZastaveni);
-    hlidac.start(kHlidaniMs);
-    if (!odpoved->isFinished())
-        smycka.exec();
-    hlidac.stop();
-
-    if (!konec) {
-        // What arrived together with the end of the reply.
-        zapisDostupne();
-        if (!Chyba) {
-            if (odpoved->error() != QNetworkReply::NoError || !stavOveren ||
-                (delkaOdpovedi >= 0 && Prijato != delkaOdpovedi))
-                Chyba = true;
-        }
-    }
-    // On the disk before the window renames it over the catalogue.
-    if (!Chyba && !soubor_->flush()) {
-        ChybaZapisu = PopisChybySouboru(*soubor_);
-        Chyba = true;
-    } else if (!Chyba && ::fdatasync(soubor_->handle()) != 0) {
-        ChybaZapisu = PopisChybySystemu(errno);
-        Chyba = true;
-    }
-    odpoved.reset();
-    emit Prubeh(Prijato, celkem, StartCas.elapsed());
-    emit Stav(Chyba ? QStringLiteral("Spojení přerušeno...")
-                    : QStringLiteral("Stahování dokončeno..."));
-    // The check and the deletion of a failed download happen here rather than in the
-    // end handler: for a large file either would hold up the window.
-    if (!Chyba)
-        ChybaKatalogu = KontrolaStazenehoKatalogu(soubor_->fileName(), katalog_);
-    if (Chyba || !ChybaKatalogu.isEmpty()) {
-        soubor_->close();
-        QFile::remove(soubor_->fileName());
-    }
+    Stahovani.Stahni();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -339,7 +174,7 @@ void Tupdate::FormCreate() {
     http = new QNetworkAccessManager(this);
     http->setObjectName(QStringLiteral("http"));
     http->setProxy(QNetworkProxy::NoProxy);
-    hlavicka_ = http->head(PozadavekNaKatalog(adresa_, doMilisekund(limitTicha_)));
+    hlavicka_ = http->head(PozadavekNaKatalog(adresa_, DoMilisekund(limitTicha_)));
     connect(hlavicka_, &QNetworkReply::finished, this, &Tupdate::OdpovedHlavicky);
 }
 
@@ -389,25 +224,17 @@ void Tupdate::OdpovedHlavicky() {
 
 void Tupdate::ZacitStahovani(qint64 velikost) {
     NastavVelikost(velikost);
-    odstranPozustatky();
-    Soubor = std::make_unique<QTemporaryFile>(kVzorDocasneho);
-    // Renamed into place or removed by the window itself.
-    Soubor->setAutoRemove(false);
-    if (!Soubor->open()) {
-        const QString duvod = PopisChybySouboru(*Soubor);
-        Soubor.reset();
+    const QString chyba = zpravy::textChyby([&] { Soubor = NovySouborStahovani(); });
+    if (!chyba.isEmpty()) {
         lbServer->setText(QStringLiteral("Spojení přerušeno..."));
-        zpravy::chyba(this, QStringLiteral("Dočasný soubor pro stahovanou databázi otázek se v "
-                                           "pracovní složce nepodařilo vytvořit (%1). Databáze "
-                                           "otázek zůstala beze změny.")
-                                .arg(duvod));
+        zpravy::chyba(this, chyba);
         Zavrit();
         return;
     }
     Stahovani =
         std::make_unique<THTTPThread>(adresa_, Soubor.get(), velikost, limitTicha_, kKatalog);
-    connect(Stahovani.get(), &THTTPThread::Stav, lbServer, &QLabel::setText);
-    connect(Stahovani.get(), &THTTPThread::Prubeh, this, &Tupdate::ZobrazPrubeh);
+    connect(&Stahovani->Stahovani, &StahovaniKatalogu::Stav, lbServer, &QLabel::setText);
+    connect(&Stahovani->Stahovani, &StahovaniKatalogu::Prubeh, this, &Tupdate::ZobrazPrubeh);
     connect(Stahovani.get(), &QThread::finished, this, &Tupdate::KonecStahovani);
     hlasiSe_ = false;
     Stahovani->start();
@@ -443,10 +270,10 @@ void Tupdate::KonecStahovani() {
     if (!Stahovani)
         return;
     Stahovani->wait();
-    const bool chyba = Stahovani->Chyba;
-    const bool preruseno = Stahovani->Preruseno;
-    const QString chybaZapisu = Stahovani->ChybaZapisu;
-    const QString chybaKatalogu = Stahovani->ChybaKatalogu;
+    const bool chyba = Stahovani->Stahovani.Chyba;
+    const bool preruseno = Stahovani->Stahovani.Preruseno;
+    const QString chybaZapisu = Stahovani->Stahovani.ChybaZapisu;
+    const QString chybaKatalogu = Stahovani->Stahovani.ChybaKatalogu;
     Stahovani.reset();
     const QString docasny = Soubor->fileName();
     Soubor->close();

@@ -5,12 +5,13 @@
 // otazky.xml, or deletes it and keeps the old catalogue.
 #pragma once
 
+#include "core/stahovani.h"
+
 #include <QDateTime>
 #include <QDialog>
 #include <QThread>
 #include <QUrl>
 
-#include <atomic>
 #include <chrono>
 #include <memory>
 
@@ -23,49 +24,25 @@ class QNetworkReply;
 class QProgressBar;
 class QPushButton;
 
-// Downloads one URL into an open file on its own thread, with an HTTP client created
-// there, and runs the catalogue check on the complete file. The body goes to the file
-// in 4096-byte reads; the progress and the status line go out as signals, which the
-// window receives on the interface thread.
+// The worker thread of a download: it runs the core's StahovaniKatalogu, whose
+// progress and status signals the window receives on the interface thread.
 class THTTPThread : public QThread {
     Q_OBJECT
 public:
-    // velikost is the size the first request announced (-1 unknown); the download gives
-    // up after limitTicha without any data from the server. katalog is the file the
-    // download is to replace (named in the check's message).
+    // The download's parameters, see StahovaniKatalogu.
     THTTPThread(const QUrl& adresa, QFile* Soubor, qint64 velikost,
                 std::chrono::milliseconds limitTicha, const QString& katalog,
                 QObject* rodic = nullptr);
 
-    // The stop request, safe from any thread. The download stops at its next chunk, or
-    // within a tenth of a second when the server sends nothing.
-    void Zastavit() { zastavit_.store(true); }
+    // The stop request, safe from any thread.
+    void Zastavit() { Stahovani.Zastavit(); }
 
-    // Written by the thread, read once it has finished.
-    bool Chyba = false;     // the download failed or was stopped
-    bool Preruseno = false; // the user stopped it
-    QString ChybaZapisu;    // why otazky.temp could not be written ("" = it could)
-    QString ChybaKatalogu;  // a complete download that is no valid catalogue: why
-    qint64 Prijato = 0;
-
-    // How often at most the progress goes out while data arrives; the last figures
-    // always go out at the end.
-    static constexpr qint64 kIntervalPrubehuMs = 100;
-
-signals:
-    void Stav(const QString& text);
-    void Prubeh(qint64 prijato, qint64 celkem, qint64 uplynuloMs);
+    // Its results (Chyba, Preruseno, ChybaZapisu, ChybaKatalogu, Prijato) are read once
+    // the thread has finished.
+    StahovaniKatalogu Stahovani;
 
 protected:
     void run() override;
-
-private:
-    const QUrl adresa_;
-    QFile* const soubor_;
-    const qint64 velikost_;
-    const std::chrono::milliseconds limitTicha_;
-    const QString katalog_;
-    std::atomic<bool> zastavit_{false};
 };
 
 class Tupdate : public QDialog {
