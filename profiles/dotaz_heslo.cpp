@@ -1,6 +1,9 @@
 #include "profiles/dotaz_heslo.h"
 
+#include "widgets/tlacitka_dialogu.h"
+
 #include <QBoxLayout>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,25 +24,17 @@ TDotazHeslo::TDotazHeslo(QWidget* vlastnik, QString& ZadaneHeslo)
     eHeslo->setEchoMode(QLineEdit::Password);
     eHeslo->setMaxLength(50);
     lbHeslo->setBuddy(eHeslo);
-    btnOK = new QPushButton(QStringLiteral("&OK"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setDefault(true);
-    btnStorno = new QPushButton(QStringLiteral("&Storno"), this);
-    btnStorno->setObjectName(QStringLiteral("btnStorno"));
-
-    auto* tlacitka = new QHBoxLayout;
-    tlacitka->addStretch(1);
-    tlacitka->addWidget(btnOK);
-    tlacitka->addWidget(btnStorno);
+    const TlacitkaDialogu tlacitka = RadekOkStorno(this);
+    btnOK = tlacitka.ok;
+    btnStorno = tlacitka.storno;
     auto* rozvrzeni = new QVBoxLayout(this);
     rozvrzeni->addWidget(lbText);
     rozvrzeni->addWidget(lbHeslo);
     rozvrzeni->addWidget(eHeslo);
-    rozvrzeni->addLayout(tlacitka);
+    rozvrzeni->addWidget(tlacitka.radek);
     setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
 
     connect(btnOK, &QPushButton::clicked, this, &TDotazHeslo::btnOKClick);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
     eHeslo->setFocus();
 }
 

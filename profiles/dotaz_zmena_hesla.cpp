@@ -4,7 +4,10 @@
 #include "profiles/profil_trida.h"
 #include "widgets/zpravy.h"
 
+#include "widgets/tlacitka_dialogu.h"
+
 #include <QBoxLayout>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -41,22 +44,15 @@ TDotazZmenaHesla::TDotazZmenaHesla(QWidget* vlastnik, TProfil& AktualniProfil)
         ++radek;
     }
 
-    btnOK = new QPushButton(QStringLiteral("&OK"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setDefault(true);
-    btnStorno = new QPushButton(QStringLiteral("&Storno"), this);
-    btnStorno->setObjectName(QStringLiteral("btnStorno"));
-    auto* tlacitka = new QHBoxLayout;
-    tlacitka->addStretch(1);
-    tlacitka->addWidget(btnOK);
-    tlacitka->addWidget(btnStorno);
+    const TlacitkaDialogu tlacitka = RadekOkStorno(this);
+    btnOK = tlacitka.ok;
+    btnStorno = tlacitka.storno;
     auto* rozvrzeni = new QVBoxLayout(this);
     rozvrzeni->addWidget(gbZmenaHesla);
-    rozvrzeni->addLayout(tlacitka);
+    rozvrzeni->addWidget(tlacitka.radek);
     setFixedSize(sizeHint().expandedTo(QSize(320, 0)));
 
     connect(btnOK, &QPushButton::clicked, this, &TDotazZmenaHesla::btnOKClick);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
     eStareHeslo->setFocus();
 }
 

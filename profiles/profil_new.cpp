@@ -2,7 +2,10 @@
 
 #include "widgets/zpravy.h"
 
+#include "widgets/tlacitka_dialogu.h"
+
 #include <QBoxLayout>
+#include <QDialogButtonBox>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -53,18 +56,12 @@ TProfilVytvor::TProfilVytvor(QWidget* vlastnik, const QStringList& existujici, Q
     profil->addWidget(lb1);
     profil->addWidget(lb2);
 
-    btnOK = new QPushButton(QStringLiteral("&OK"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setDefault(true);
-    btnStorno = new QPushButton(QStringLiteral("&Storno"), this);
-    btnStorno->setObjectName(QStringLiteral("btnStorno"));
-    auto* tlacitka = new QHBoxLayout;
-    tlacitka->addStretch(1);
-    tlacitka->addWidget(btnOK);
-    tlacitka->addWidget(btnStorno);
+    const TlacitkaDialogu tlacitka = RadekOkStorno(this);
+    btnOK = tlacitka.ok;
+    btnStorno = tlacitka.storno;
     auto* rozvrzeni = new QVBoxLayout(this);
     rozvrzeni->addWidget(gbProfil);
-    rozvrzeni->addLayout(tlacitka);
+    rozvrzeni->addWidget(tlacitka.radek);
 
     for (QWidget* w : std::initializer_list<QWidget*>{eHeslo, ePotvrzeni, lbHeslo, lbPotvrzeni})
         w->setEnabled(false);
@@ -73,7 +70,6 @@ TProfilVytvor::TProfilVytvor(QWidget* vlastnik, const QStringList& existujici, Q
 
     connect(cbOchrana, &QCheckBox::clicked, this, &TProfilVytvor::cbOchranaClick);
     connect(btnOK, &QPushButton::clicked, this, &TProfilVytvor::btnOKClick);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
     eNazev->setFocus();
 }
 
