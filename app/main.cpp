@@ -81,91 +81,128 @@ THlavniFormular::THlavniFormular() : ServerAktualizace(Tupdate::VychoziServer())
 
 THlavniFormular::~THlavniFormular() = default;
 
+// One item of a menu: its caption, hint and name, and the handler its choice runs.
+QAction* THlavniFormular::Polozka(QMenu* menu, const QString& text, const QString& hint,
+                                  const char* jmeno, void (THlavniFormular::*akce)()) {
+    QAction* a = polozka(menu, text, hint, jmeno);
+    if (akce)
+        connect(a, &QAction::triggered, this, akce);
+    return a;
+}
+
 void THlavniFormular::VytvorMenu() {
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    VytvorMenuProgramAProfil();
+    VytvorMenuKonfigurace();
+    VytvorMenuStartAVysledky();
+    VytvorMenuInformace();
+    VytvorMenuRezimu();
+    setMenuBar(MainMenu1);
+}
+
+void THlavniFormular::VytvorMenuProgramAProfil() {
     QMenu* program =
         nabidka(MainMenu1, QStringLiteral("&Program"), QStringLiteral("Program..."), "Program1");
-    Ukoni1 = polozka(program, QStringLiteral("&Ukončit"), QStringLiteral("Ukončí program Kolomat"),
-                     "Ukoni1");
+    Ukoni1 = Polozka(program, QStringLiteral("&Ukončit"), QStringLiteral("Ukončí program Kolomat"),
+                     "Ukoni1", &THlavniFormular::Ukoni1Click);
 
     QMenu* profil = nabidka(MainMenu1, QStringLiteral("P&rofil"),
                             QStringLiteral("Správa profilu..."), "Profil1");
-    Pejmenovat1 = polozka(profil, QStringLiteral("Př&ejmenovat"),
-                          QStringLiteral("Spustí formulář pro změnu jména profilu"), "Pejmenovat1");
-    Zmnitheslo1 = polozka(profil, QStringLiteral("&Změnit heslo"),
-                          QStringLiteral("Spustí formulář pro změnu hesla"), "Zmnitheslo1");
+    Pejmenovat1 = Polozka(profil, QStringLiteral("Př&ejmenovat"),
+                          QStringLiteral("Spustí formulář pro změnu jména profilu"), "Pejmenovat1",
+                          &THlavniFormular::Pejmenovat1Click);
+    Zmnitheslo1 = Polozka(profil, QStringLiteral("&Změnit heslo"),
+                          QStringLiteral("Spustí formulář pro změnu hesla"), "Zmnitheslo1",
+                          &THlavniFormular::Zmnitheslo1Click);
     profil->addSeparator();
-    Odhlsitse1 = polozka(profil, QStringLiteral("&Odhlásit se"),
+    Odhlsitse1 = Polozka(profil, QStringLiteral("&Odhlásit se"),
                          QStringLiteral("Odhlásí aktuálního uživatele a spustí manažér profilů"),
-                         "Odhlsitse1");
+                         "Odhlsitse1", &THlavniFormular::Odhlsitse1Click);
+}
 
+void THlavniFormular::VytvorMenuKonfigurace() {
     QMenu* konfigurace = nabidka(MainMenu1, QStringLiteral("&Konfigurace"),
                                  QStringLiteral("Konfigurace..."), "Konfigurace1");
-    Zvolenskupina1 = polozka(konfigurace, QStringLiteral("Z&volená skupina: B"),
+    Zvolenskupina1 = Polozka(konfigurace, QStringLiteral("Z&volená skupina: B"),
                              QStringLiteral("Zobrazuje zvolenou skupinu řidičského oprávnění"),
-                             "Zvolenskupina1");
+                             "Zvolenskupina1", nullptr);
     konfigurace->addSeparator();
-    Nastaven1 = polozka(konfigurace, QStringLiteral("&Nastavení..."),
-                        QStringLiteral("Spustí okno nastavení programu"), "Nastaven1");
+    Nastaven1 = Polozka(konfigurace, QStringLiteral("&Nastavení..."),
+                        QStringLiteral("Spustí okno nastavení programu"), "Nastaven1",
+                        &THlavniFormular::Nastaven1Click);
     Provstaktualizaci1 =
-        polozka(konfigurace, QStringLiteral("&Provést aktualizaci"),
+        Polozka(konfigurace, QStringLiteral("&Provést aktualizaci"),
                 QStringLiteral("Provede aktualizaci databáze otázek, je-li dostupná novější verze"),
-                "Provstaktualizaci1");
-    Zobrazitstavovdek1 =
-        polozka(konfigurace, QStringLiteral("&Zobrazit stavový řádek"),
-                QStringLiteral("Zobrazí/skryje stavový řádek"), "Zobrazitstavovdek1");
+                "Provstaktualizaci1", &THlavniFormular::Provstaktualizaci1Click);
+    Zobrazitstavovdek1 = Polozka(konfigurace, QStringLiteral("&Zobrazit stavový řádek"),
+                                 QStringLiteral("Zobrazí/skryje stavový řádek"),
+                                 "Zobrazitstavovdek1", &THlavniFormular::Zobrazitstavovdek1Click);
     Zobrazitstavovdek1->setCheckable(true);
     Zobrazitstavovdek1->setChecked(true);
     konfigurace->addSeparator();
-    Uloitnastaven1 = polozka(konfigurace, QStringLiteral("&Uložit nastavení"),
-                             QStringLiteral("Uloží nastavení programu"), "Uloitnastaven1");
+    Uloitnastaven1 = Polozka(konfigurace, QStringLiteral("&Uložit nastavení"),
+                             QStringLiteral("Uloží nastavení programu"), "Uloitnastaven1",
+                             &THlavniFormular::Uloitnastaven1Click);
+}
 
+void THlavniFormular::VytvorMenuStartAVysledky() {
     QMenu* start =
         nabidka(MainMenu1, QStringLiteral("&Start"), QStringLiteral("Start..."), "Start1");
     Prohletotzky1 =
-        polozka(start, QStringLiteral("Prohlížet &otázky"),
+        Polozka(start, QStringLiteral("Prohlížet &otázky"),
                 QStringLiteral("Spustí režim prohlížení všech 757 otázek (mimo vyřazených)"),
-                "Prohletotzky1");
+                "Prohletotzky1", &THlavniFormular::Prohletotzky1Click);
     start->addSeparator();
-    Procviovatotzky1 =
-        polozka(start, QStringLiteral("Pro&cvičovat otázky"),
-                QStringLiteral("Spustí režim procvičování otázek"), "Procviovatotzky1");
-    Zkouetotzky1 = polozka(start, QStringLiteral("&Zkoušet otázky"),
-                           QStringLiteral("Spustí režim zkoušení otázek"), "Zkouetotzky1");
+    Procviovatotzky1 = Polozka(start, QStringLiteral("Pro&cvičovat otázky"),
+                               QStringLiteral("Spustí režim procvičování otázek"),
+                               "Procviovatotzky1", &THlavniFormular::Procviovatotzky1Click);
+    Zkouetotzky1 = Polozka(start, QStringLiteral("&Zkoušet otázky"),
+                           QStringLiteral("Spustí režim zkoušení otázek"), "Zkouetotzky1",
+                           &THlavniFormular::Zkouetotzky1Click);
     start->addSeparator();
     Testnabody1 =
-        polozka(start, QStringLiteral("&Test na body"),
+        Polozka(start, QStringLiteral("&Test na body"),
                 QStringLiteral("Vytvoří test z předpisů o provozu na pozemních komunikacích"),
-                "Testnabody1");
+                "Testnabody1", &THlavniFormular::Testnabody1Click);
 
     QMenu* vysledky =
         nabidka(MainMenu1, QStringLiteral("&Výsledky"), QStringLiteral("Výsledky..."), "Vsledky1");
     Vsledkyz1 = vysledky->addMenu(QStringLiteral("Výsledk&y z"));
     Vsledkyz1->setObjectName(QStringLiteral("Vsledkyz1"));
     Vsledkyz1->menuAction()->setStatusTip(QStringLiteral("Zobrazí výsledky z..."));
-    Procviovn1 = polozka(Vsledkyz1, QStringLiteral("P&rocvičování"),
-                         QStringLiteral("Zobrazí výsledky z procvičování"), "Procviovn1");
-    Zkouen1 = polozka(Vsledkyz1, QStringLiteral("&Zkoušení"),
-                      QStringLiteral("Zobrazí výsledky ze zkoušení"), "Zkouen1");
+    Procviovn1 = Polozka(Vsledkyz1, QStringLiteral("P&rocvičování"),
+                         QStringLiteral("Zobrazí výsledky z procvičování"), "Procviovn1",
+                         &THlavniFormular::Procviovn1Click);
+    Zkouen1 = Polozka(Vsledkyz1, QStringLiteral("&Zkoušení"),
+                      QStringLiteral("Zobrazí výsledky ze zkoušení"), "Zkouen1",
+                      &THlavniFormular::Zkouen1Click);
     vysledky->addSeparator();
     Vsledkytestunabody1 =
-        polozka(vysledky, QStringLiteral("Výsledky &testu na body"),
+        Polozka(vysledky, QStringLiteral("Výsledky &testu na body"),
                 QStringLiteral("Zobrazí výsledky testů z pravidel silničního provozu"),
-                "Vsledkytestunabody1");
+                "Vsledkytestunabody1", &THlavniFormular::Vsledkytestunabody1Click);
+}
 
+void THlavniFormular::VytvorMenuInformace() {
     QMenu* informace = nabidka(MainMenu1, QStringLiteral("&Informace"),
                                QStringLiteral("Informace..."), "Informace1");
     Informaceoprogramu1 =
-        polozka(informace, QStringLiteral("Informace o p&rogramu"),
-                QStringLiteral("Zobrazí základní informace o programu"), "Informaceoprogramu1");
-    Historieopravaaktualizac1 = polozka(informace, QStringLiteral("&Historie oprav a aktualizací"),
-                                        QStringLiteral("Zobrazí historii oprav a aktualizací"),
-                                        "Historieopravaaktualizac1");
+        Polozka(informace, QStringLiteral("Informace o p&rogramu"),
+                QStringLiteral("Zobrazí základní informace o programu"), "Informaceoprogramu1",
+                &THlavniFormular::Informaceoprogramu1Click);
+    Historieopravaaktualizac1 =
+        Polozka(informace, QStringLiteral("&Historie oprav a aktualizací"),
+                QStringLiteral("Zobrazí historii oprav a aktualizací"), "Historieopravaaktualizac1",
+                &THlavniFormular::Historieopravaaktualizac1Click);
     informace->addSeparator();
-    Npovda1 = polozka(informace, QStringLiteral("&Nápověda"),
-                      QStringLiteral("Zobrazí nápovědu programu Kolomat"), "Npovda1");
+    Npovda1 = Polozka(informace, QStringLiteral("&Nápověda"),
+                      QStringLiteral("Zobrazí nápovědu programu Kolomat"), "Npovda1",
+                      &THlavniFormular::Npovda1Click);
+}
 
+// The bars of browse mode and of a practice or exam run.
+void THlavniFormular::VytvorMenuRezimu() {
     MainMenu2 = new QMenuBar(this);
     MainMenu2->setObjectName(QStringLiteral("MainMenu2"));
     Konec_rezimu1 = polozkaListy(MainMenu2, QStringLiteral("&Konec režimu"), "Konec_rezimu1");
@@ -180,34 +217,11 @@ void THlavniFormular::VytvorMenu() {
     Oprogramu2 = polozkaListy(MainMenu3, QStringLiteral("&O programu"), "Oprogramu2");
     MainMenu3->hide();
 
-    setMenuBar(MainMenu1);
-
-    connect(Ukoni1, &QAction::triggered, this, &THlavniFormular::Ukoni1Click);
-    connect(Pejmenovat1, &QAction::triggered, this, &THlavniFormular::Pejmenovat1Click);
-    connect(Zmnitheslo1, &QAction::triggered, this, &THlavniFormular::Zmnitheslo1Click);
-    connect(Odhlsitse1, &QAction::triggered, this, &THlavniFormular::Odhlsitse1Click);
-    connect(Nastaven1, &QAction::triggered, this, &THlavniFormular::Nastaven1Click);
-    connect(Zobrazitstavovdek1, &QAction::triggered, this,
-            &THlavniFormular::Zobrazitstavovdek1Click);
-    connect(Uloitnastaven1, &QAction::triggered, this, &THlavniFormular::Uloitnastaven1Click);
-    connect(Prohletotzky1, &QAction::triggered, this, &THlavniFormular::Prohletotzky1Click);
     connect(Konec_rezimu1, &QAction::triggered, this, &THlavniFormular::Konec_rezimu1Click);
-    connect(Provstaktualizaci1, &QAction::triggered, this,
-            &THlavniFormular::Provstaktualizaci1Click);
-    for (QAction* oProgramu : {Informaceoprogramu1, Oprogramu1, Oprogramu2})
+    for (QAction* oProgramu : {Oprogramu1, Oprogramu2})
         connect(oProgramu, &QAction::triggered, this, &THlavniFormular::Informaceoprogramu1Click);
-    connect(Historieopravaaktualizac1, &QAction::triggered, this,
-            &THlavniFormular::Historieopravaaktualizac1Click);
-    connect(Npovda1, &QAction::triggered, this, &THlavniFormular::Npovda1Click);
-    connect(Procviovatotzky1, &QAction::triggered, this, &THlavniFormular::Procviovatotzky1Click);
-    connect(Zkouetotzky1, &QAction::triggered, this, &THlavniFormular::Zkouetotzky1Click);
     connect(Konecreimu1, &QAction::triggered, this, &THlavniFormular::Konecreimu1Click);
     connect(Oznasprvnouodpov1, &QAction::triggered, this, &THlavniFormular::Oznasprvnouodpov1Click);
-    connect(Procviovn1, &QAction::triggered, this, &THlavniFormular::Procviovn1Click);
-    connect(Zkouen1, &QAction::triggered, this, &THlavniFormular::Zkouen1Click);
-    connect(Testnabody1, &QAction::triggered, this, &THlavniFormular::Testnabody1Click);
-    connect(Vsledkytestunabody1, &QAction::triggered, this,
-            &THlavniFormular::Vsledkytestunabody1Click);
 }
 
 void THlavniFormular::VytvorStavovyRadek() {
@@ -372,9 +386,7 @@ void THlavniFormular::Pejmenovat1Click() {
 void THlavniFormular::Zmnitheslo1Click() {
     TProfil& p = *aktualniProfil;
     const QString stare = p.Heslo;
-    TDotazZmenaHesla dotaz(this, p);
-    Vycentruj(&dotaz, this);
-    dotaz.exec();
+    OtevriModalne<TDotazZmenaHesla>(this, Umisteni::NadVlastnikem, p);
     if (p.Heslo != stare && !zpravy::zachyt(this, [&] { p.Uloz(); }))
         p.Heslo = stare;
 }
@@ -385,9 +397,7 @@ void THlavniFormular::Odhlsitse1Click() {
 }
 
 void THlavniFormular::Nastaven1Click() {
-    TSetup nastaveni(this, *aktualniProfil);
-    Vycentruj(&nastaveni, this);
-    nastaveni.exec();
+    OtevriModalne<TSetup>(this, Umisteni::NadVlastnikem, *aktualniProfil);
     ObnovitStav();
 }
 
@@ -423,11 +433,7 @@ void THlavniFormular::Konec_rezimu1Click() {
 void THlavniFormular::Testnabody1Click() {
     // A test that cannot be drawn (database missing, a section too small for the
     // group) is reported and no window opens.
-    zpravy::zachyt(this, [&] {
-        TTestForm okno(this, VyplnitInfo());
-        okno.FormCreate();
-        okno.exec();
-    });
+    OtevriModalne<TTestForm>(this, Umisteni::Vlastni, VyplnitInfo());
 }
 
 void THlavniFormular::Vsledkytestunabody1Click() {
@@ -435,12 +441,7 @@ void THlavniFormular::Vsledkytestunabody1Click() {
         zpravy::informace(this, QStringLiteral("Protokol závěrečného testu zatím nebyl vytvořen!"));
         return;
     }
-    zpravy::zachyt(this, [&] {
-        TTVysledky okno(this, VyplnitInfo().Nazev);
-        okno.FormCreate();
-        Vycentruj(&okno, this);
-        okno.exec();
-    });
+    OtevriModalne<TTVysledky>(this, Umisteni::NadVlastnikem, VyplnitInfo().Nazev);
 }
 
 void THlavniFormular::Provstaktualizaci1Click() {
@@ -454,11 +455,7 @@ void THlavniFormular::Provstaktualizaci1Click() {
 }
 
 void THlavniFormular::Informaceoprogramu1Click() {
-    zpravy::zachyt(this, [&] {
-        TOProgramu okno(this);
-        Vycentruj(&okno, this);
-        okno.exec();
-    });
+    OtevriModalne<TOProgramu>(this, Umisteni::NadVlastnikem);
 }
 
 void THlavniFormular::Procviovatotzky1Click() {
@@ -549,24 +546,13 @@ void THlavniFormular::OtevritVysledkyZ(std::uint8_t typ, const QString& zadne) {
 
 void THlavniFormular::OtevritVysledky(std::uint8_t typ) {
     TypVysledku = typ;
-    zpravy::zachyt(this, [&] {
-        TPZVysledky okno(this, VyplnitInfo().Nazev, TypVysledku);
-        Vycentruj(&okno, this);
-        okno.exec();
-    });
+    OtevriModalne<TPZVysledky>(this, Umisteni::NadVlastnikem, VyplnitInfo().Nazev, TypVysledku);
 }
 
 void THlavniFormular::Historieopravaaktualizac1Click() {
-    zpravy::zachyt(this, [&] {
-        THistorie okno(this);
-        Vycentruj(&okno, this);
-        okno.exec();
-    });
+    OtevriModalne<THistorie>(this, Umisteni::NadVlastnikem);
 }
 
 void THlavniFormular::Npovda1Click() {
-    zpravy::zachyt(this, [&] {
-        TNapovedaForm okno(this);
-        okno.exec();
-    });
+    OtevriModalne<TNapovedaForm>(this, Umisteni::Vlastni);
 }

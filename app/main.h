@@ -124,6 +124,13 @@ protected:
 
 private:
     void VytvorMenu();
+    void VytvorMenuProgramAProfil();
+    void VytvorMenuKonfigurace();
+    void VytvorMenuStartAVysledky();
+    void VytvorMenuInformace();
+    void VytvorMenuRezimu();
+    QAction* Polozka(QMenu* menu, const QString& text, const QString& hint, const char* jmeno,
+                     void (THlavniFormular::*akce)());
     void VytvorStavovyRadek();
     // Shows the hint of the menu item under the mouse in panel 1.
     void ZobrazHint(const QString& hint);

@@ -1,7 +1,11 @@
 // Window helpers shared by all windows.
 #pragma once
 
+#include "widgets/zpravy.h"
+
 #include <QLabel>
+
+#include <utility>
 
 class QMainWindow;
 class QMenuBar;
@@ -19,6 +23,25 @@ QLabel* NovyPopisek(QWidget* rodic, const char* jmeno, const QString& text, int 
 void Vycentruj(QWidget* dialog, const QWidget* vlastnik);
 // Centres a window on its screen.
 void VycentrujNaObrazovce(QWidget* okno);
+
+// How a modal window is placed: centred over its owner, or where it puts itself.
+enum class Umisteni { NadVlastnikem, Vlastni };
+
+// Opens a window of type T modally: made with (vlastnik, argumenty...), prepared with
+// its FormCreate() when it has a public one, placed, shown with exec(). A failure while
+// it is made or shown is told in the error box. Returns whether it opened and closed
+// without one.
+template <class T, class... Argumenty>
+bool OtevriModalne(QWidget* vlastnik, Umisteni umisteni, Argumenty&&... argumenty) {
+    return zpravy::zachyt(vlastnik, [&] {
+        T okno(vlastnik, std::forward<Argumenty>(argumenty)...);
+        if constexpr (requires { okno.FormCreate(); })
+            okno.FormCreate();
+        if (umisteni == Umisteni::NadVlastnikem)
+            Vycentruj(&okno, vlastnik);
+        okno.exec();
+    });
+}
 
 // Shows another of the main window's menu bars. QMainWindow::setMenuBar would delete
 // the bar it replaces; the main window keeps all three alive and swaps them here.
