@@ -2,14 +2,16 @@
 
 #include "core/pomocne_fce.h"
 #include "core/protokol_text.h"
+#include "core/radky_seznamu.h"
 #include "pointtest/protokolT.h"
+#include "widgets/model_radku.h"
 #include "widgets/okna.h"
 #include "widgets/pevne_okno.h"
 #include "widgets/zpravy.h"
 
 #include <QHeaderView>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace {
 
@@ -20,13 +22,6 @@ QPushButton* tlacitko(QWidget* rodic, const char* jmeno, const QString& text, in
     return b;
 }
 
-QString pocetBodu(const TXMLProtokolType& z) {
-    const QString text = z.Text("PocetBodu");
-    bool ok = false;
-    const int body = text.toInt(&ok, 10);
-    return ok ? QString::number(body) : text;
-}
-
 } // namespace
 
 TTVysledky::TTVysledky(QWidget* vlastnik, const QString& profil)
@@ -35,12 +30,13 @@ TTVysledky::TTVysledky(QWidget* vlastnik, const QString& profil)
     setWindowTitle(QStringLiteral("Seznam testů, Uživatel: ") + profil_);
     PevneOkno(this, 400, 300);
 
-    sgTab = new QTableWidget(this);
+    sgTab = new QTableView(this);
     sgTab->setObjectName(QStringLiteral("sgTab"));
     sgTab->setGeometry(4, 6, 392, 248);
-    sgTab->setColumnCount(4);
-    sgTab->setHorizontalHeaderLabels({QStringLiteral("Datum a čas"), QStringLiteral("Skupina"),
-                                      QStringLiteral("Počet bodů"), QStringLiteral("Verdikt")});
+    model_ = new ModelRadku({QStringLiteral("Datum a čas"), QStringLiteral("Skupina"),
+                             QStringLiteral("Počet bodů"), QStringLiteral("Verdikt")},
+                            this);
+    sgTab->setModel(model_);
     const int sirky[4] = {120, 80, 80, 90};
     for (int i = 0; i < 4; ++i)
         sgTab->setColumnWidth(i, sirky[i]);
@@ -65,7 +61,7 @@ TTVysledky::TTVysledky(QWidget* vlastnik, const QString& profil)
             [this] { zpravy::zachyt(this, [&] { btnVymazClick(); }); });
     connect(btnVymazVse, &QPushButton::clicked, this,
             [this] { zpravy::zachyt(this, [&] { btnVymazVseClick(); }); });
-    connect(sgTab, &QTableWidget::cellDoubleClicked, this,
+    connect(sgTab, &QTableView::doubleClicked, this,
             [this] { zpravy::zachyt(this, [&] { btnProtokolClick(); }); });
 }
 
@@ -82,29 +78,26 @@ void TTVysledky::FormCreate() {
     Nacist();
     Vypln();
     if (!zaznamy_.empty())
-        sgTab->setCurrentCell(0, 0);
+        sgTab->setCurrentIndex(model_->index(0, 0));
 }
 
 void TTVysledky::Vypln() {
-    const int predchozi = sgTab->currentRow();
+    const int predchozi = sgTab->currentIndex().row();
     const int radku = static_cast<int>(zaznamy_.size());
-    sgTab->clearContents();
-    sgTab->setRowCount(std::max(radku, 1));
-    for (int r = 0; r < radku; ++r) {
-        const TXMLProtokolType& z = zaznamy_[static_cast<size_t>(r)];
-        const QString bunky[4] = {DatumACasZaznamu(z), z.Skupina(), pocetBodu(z), z.Verdikt()};
-        for (int s = 0; s < 4; ++s)
-            sgTab->setItem(r, s, new QTableWidgetItem(bunky[s]));
-    }
+    std::vector<QStringList> radky;
+    radky.reserve(zaznamy_.size());
+    for (const TXMLProtokolType& z : zaznamy_)
+        radky.push_back(RadekProtokolu(z));
+    model_->Nastav(std::move(radky));
     const bool prazdny = radku == 0;
     for (QWidget* w : std::initializer_list<QWidget*>{btnProtokol, btnVymaz, btnVymazVse, sgTab})
         w->setEnabled(!prazdny);
     if (!prazdny && predchozi >= 0)
-        sgTab->setCurrentCell(std::min(predchozi, radku - 1), 0);
+        sgTab->setCurrentIndex(model_->index(std::min(predchozi, radku - 1), 0));
 }
 
 int TTVysledky::VybranyRadek() const {
-    const int r = sgTab->currentRow();
+    const int r = sgTab->currentIndex().row();
     return r >= 0 && r < static_cast<int>(zaznamy_.size()) ? r : -1;
 }
 

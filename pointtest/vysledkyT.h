@@ -9,8 +9,9 @@
 #include <optional>
 #include <vector>
 
+class ModelRadku;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 class TTVysledky : public QDialog {
     Q_OBJECT
@@ -30,7 +31,7 @@ public:
 
     const std::vector<TXMLProtokolType>& Zaznamy() const { return zaznamy_; }
 
-    QTableWidget* sgTab = nullptr;
+    QTableView* sgTab = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnProtokol = nullptr;
     QPushButton* btnVymaz = nullptr;
@@ -43,6 +44,7 @@ private:
     int VybranyRadek() const;
 
     QString profil_;
+    ModelRadku* model_ = nullptr;
     std::optional<TXMLProtokolyType> dokument_;
     std::vector<TXMLProtokolType> zaznamy_;
 };

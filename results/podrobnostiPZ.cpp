@@ -3,6 +3,7 @@
 
 #include "core/kategorie.h"
 #include "core/pomocne_fce.h"
+#include "core/radky_seznamu.h"
 #include "results/vysledkyPZ.h"
 #include "widgets/zpravy.h"
 
@@ -60,7 +61,7 @@ TPZPodrobnosti::TPZPodrobnosti(QWidget* vlastnik, const TXMLVysledekType& z,
     setObjectName(QStringLiteral("TPZPodrobnosti"));
     // Everything of the record is read first: a value that does not convert throws
     // before any control exists.
-    const RadekVysledku radek = TextyRadku(z);
+    const QStringList radek = RadekVysledku(z);
     const int pocet = z.PocetOtazek();
     const int spatne = z.Spatne();
     const int sNapovedou = z.SNapovedou();

@@ -1,84 +1,15 @@
 #include "results/vysledkyPZ.h"
 
 #include "core/pomocne_fce.h"
+#include "core/radky_seznamu.h"
 #include "results/podrobnostiPZ.h"
+#include "widgets/model_radku.h"
 #include "widgets/okna.h"
 #include "widgets/zpravy.h"
 
-#include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
-
-// The grid's rows: the texts of the listed records, or one empty row when there is none.
-class ModelVysledku : public QAbstractTableModel {
-public:
-    explicit ModelVysledku(QObject* rodic) : QAbstractTableModel(rodic) {}
-
-    void nastav(const std::vector<RadekVysledku>* radky) {
-        beginResetModel();
-        radky_ = radky;
-        endResetModel();
-    }
-
-    int rowCount(const QModelIndex& rodic = {}) const override {
-        if (rodic.isValid())
-            return 0;
-        return std::max<int>(1, radky_ ? static_cast<int>(radky_->size()) : 0);
-    }
-    int columnCount(const QModelIndex& rodic = {}) const override {
-        return rodic.isValid() ? 0 : kSloupcuVysledku;
-    }
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (role != Qt::DisplayRole || !radky_ || !index.isValid())
-            return {};
-        const auto r = static_cast<size_t>(index.row());
-        if (r >= radky_->size())
-            return QString();
-        return (*radky_)[r][static_cast<size_t>(index.column())];
-    }
-    QVariant headerData(int sekce, Qt::Orientation smer, int role) const override {
-        static const char* const nadpisy[kSloupcuVysledku] = {
-            "Datum vystavení",  "Čas",      "Skupina", "Počet otázek", "Špatné odpovědi",
-            "Použití nápovědy", "Úspěšnost"};
-        if (role != Qt::DisplayRole || smer != Qt::Horizontal || sekce < 0 ||
-            sekce >= kSloupcuVysledku)
-            return {};
-        return QString::fromUtf8(nadpisy[sekce]);
-    }
-
-private:
-    const std::vector<RadekVysledku>* radky_ = nullptr;
-};
-
-namespace {
-
-// The date and time as the data files write them ("5.12.2006", "14:07:33"), built by
-// hand: the general formatter is slow over a long list.
-QString textDatumu(const QDate& d) {
-    if (d.year() < 1000 || d.year() > 9999)
-        return DatumNaText(d);
-    return QString::number(d.day()) + QLatin1Char('.') + QString::number(d.month()) +
-           QLatin1Char('.') + QString::number(d.year());
-}
-
-QString textCasu(const QTime& c) {
-    const auto dve = [](int n) { return QString::number(n).rightJustified(2, QLatin1Char('0')); };
-    return QString::number(c.hour()) + QLatin1Char(':') + dve(c.minute()) + QLatin1Char(':') +
-           dve(c.second());
-}
-
-} // namespace
-
-RadekVysledku TextyRadku(const TXMLVysledekType& z) {
-    return {textDatumu(z.Datum()),
-            textCasu(z.Cas()),
-            z.Skupina(),
-            QString::number(z.PocetOtazek()),
-            QString::number(z.Spatne()),
-            QString::number(z.SNapovedou()),
-            QString::number(z.Uspesnost()) + QLatin1Char('%')};
-}
 
 namespace {
 
@@ -111,7 +42,11 @@ TPZVysledky::TPZVysledky(QWidget* vlastnik, const QString& profil, std::uint8_t 
     sgTab = new QTableView(this);
     sgTab->setObjectName(QStringLiteral("sgTab"));
     sgTab->setGeometry(4, 4, 545, 280);
-    model_ = new ModelVysledku(this);
+    model_ = new ModelRadku({QStringLiteral("Datum vystavení"), QStringLiteral("Čas"),
+                             QStringLiteral("Skupina"), QStringLiteral("Počet otázek"),
+                             QStringLiteral("Špatné odpovědi"), QStringLiteral("Použití nápovědy"),
+                             QStringLiteral("Úspěšnost")},
+                            this);
     sgTab->setModel(model_);
     sgTab->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgTab->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -150,10 +85,7 @@ TPZVysledky::TPZVysledky(QWidget* vlastnik, const QString& profil, std::uint8_t 
     sgTab->setFocus();
 }
 
-TPZVysledky::~TPZVysledky() {
-    // The grid goes after the rows it shows.
-    model_->nastav(nullptr);
-}
+TPZVysledky::~TPZVysledky() = default;
 
 void TPZVysledky::Nacist() {
     dokument_.reset();
@@ -167,7 +99,7 @@ void TPZVysledky::Nacist() {
     radky_.reserve(vsechny.size());
     QStringList chyby;
     for (const TXMLVysledekType& z : vsechny) {
-        const QString chyba = zpravy::textChyby([&] { radky_.push_back(TextyRadku(z)); });
+        const QString chyba = zpravy::textChyby([&] { radky_.push_back(RadekVysledku(z)); });
         if (chyba.isEmpty())
             zaznamy_.push_back(z);
         else
@@ -186,7 +118,7 @@ int TPZVysledky::VybranyRadek() const {
 }
 
 void TPZVysledky::Naplnit(int vybrany) {
-    model_->nastav(&radky_);
+    model_->Nastav(radky_);
     // The designed widths; a font too wide for them is set a little smaller, and a
     // column is widened only when even the smallest font does not fit. Measured on the
     // longest text of each column, which is cheap even for a long list.
@@ -195,9 +127,9 @@ void TPZVysledky::Naplnit(int vybrany) {
     for (int s = 0; s < kSloupcuVysledku; ++s) {
         nejdelsi[static_cast<size_t>(s)] =
             model_->headerData(s, Qt::Horizontal, Qt::DisplayRole).toString();
-        for (const RadekVysledku& r : radky_)
-            if (r[static_cast<size_t>(s)].size() > nejdelsi[static_cast<size_t>(s)].size())
-                nejdelsi[static_cast<size_t>(s)] = r[static_cast<size_t>(s)];
+        for (const QStringList& r : radky_)
+            if (r[s].size() > nejdelsi[static_cast<size_t>(s)].size())
+                nejdelsi[static_cast<size_t>(s)] = r[s];
     }
     QHeaderView* zahlavi = sgTab->horizontalHeader();
     for (;;) {

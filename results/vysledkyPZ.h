@@ -14,18 +14,13 @@
 
 class QPushButton;
 class QTableView;
-class ModelVysledku;
+class ModelRadku;
 
 // Which runs the list shows.
 inline constexpr std::uint8_t kVysledkyProcvicovani = 0;
 inline constexpr std::uint8_t kVysledkyZkouseni = 1;
 
 inline constexpr int kSloupcuVysledku = 7;
-using RadekVysledku = std::array<QString, kSloupcuVysledku>;
-
-// The grid row of a record: date, time, group, questions, wrong, hinted, success "%".
-// Throws KolomatChyba naming the file when a number or a date does not convert.
-RadekVysledku TextyRadku(const TXMLVysledekType& zaznam);
 
 class TPZVysledky : public QDialog {
     Q_OBJECT
@@ -66,6 +61,6 @@ private:
     QString necitelne_;
     std::optional<TXMLVysledkyType> dokument_;
     std::vector<TXMLVysledekType> zaznamy_;
-    std::vector<RadekVysledku> radky_;
-    ModelVysledku* model_ = nullptr;
+    std::vector<QStringList> radky_;
+    ModelRadku* model_ = nullptr;
 };
