@@ -36,9 +36,7 @@ public:
     bool Bezi() const { return bezi_; }
     bool Vyhodnocen() const { return test_ && test_->Vyhodnocen(); }
     int SekundyZbyva() const { return sekundyZbyva_; }
-    int Pozice() const { return pozice_; }
     const TBodovyTest& Test() const { return *test_; }
-    QDateTime Zacatek() const { return zacatek_; }
 
     // Handlers (public so that the tests can call the timer without waiting).
     void pAClick(QWidget* panel);

@@ -44,13 +44,11 @@ public:
     // For the windows and tests that look at the panel.
     QWidget* PanelOtazky() const { return pOtazka; }
     QWidget* PanelInfo() const { return pInfo; }
-    const TOtazka* Otazky() const { return Databaze.get(); }
 
 protected:
     // Lays out the main window again so that the panels have their final sizes.
     void Rozvrhni();
     QFont PismoOtazky() const;
-    bool ObrazekZobrazen() const { return obrazekNacten; }
 
     TInfo Info;
     std::unique_ptr<TOtazka> Databaze;
