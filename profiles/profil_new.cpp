@@ -5,8 +5,8 @@
 #include "widgets/tlacitka_dialogu.h"
 
 #include <QBoxLayout>
-#include <QDialogButtonBox>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>

@@ -15,17 +15,16 @@ namespace grafika {
 using Kresba = std::function<void(QPainter&, const QSize&)>;
 
 struct Obrazek {
-    QString soubor;  // path relative to the data folder, e.g. "grafika/znacky/P1.png"
-    QSize velikost;  // pixel size of the PNG
-    bool pruhledny;  // transparent background (marks), otherwise white
+    QString soubor; // path relative to the data folder, e.g. "grafika/znacky/P1.png"
+    QSize velikost; // pixel size of the PNG
+    bool pruhledny; // transparent background (marks), otherwise white
     Kresba kresli;
 };
 
 std::vector<Obrazek>& registr();
 
 struct KresbaRegistrace {
-    KresbaRegistrace(const QString& soubor, QSize velikost, Kresba kresli,
-                     bool pruhledny = false) {
+    KresbaRegistrace(const QString& soubor, QSize velikost, Kresba kresli, bool pruhledny = false) {
         registr().push_back({soubor, velikost, pruhledny, std::move(kresli)});
     }
 };
