@@ -11,6 +11,7 @@ balicky=(
     libbenchmark-dev curl                # bench/ (curl: the download benchmark)
     fonts-liberation2                    # metric-compatible "Arial" and "Courier New"
     clang libclang-rt-14-dev             # the sanitizer build and the fuzz targets
+    clang-format                         # the format check of the C++ files
     desktop-file-utils                   # the install test checks the menu entry
 )
 if [ "${1:-}" = "--snimky" ]; then
