@@ -47,109 +47,114 @@ void StahovaniKatalogu::Stahni() {
     QNetworkAccessManager http;
     http.setProxy(QNetworkProxy::NoProxy);
     emit Stav(QStringLiteral("Stahuji data..."));
-    QElapsedTimer StartCas; // monotonic: a download across midnight keeps its figures
-    StartCas.start();
+    beh_ = {};
+    beh_.celkem = velikost_;
+    beh_.startCas.start(); // monotonic: a download across midnight keeps its figures
     std::unique_ptr<QNetworkReply> odpoved(
         http.get(PozadavekNaKatalog(adresa_, DoMilisekund(limitTicha_))));
     odpoved->setReadBufferSize(kVyrovnavaci);
+    beh_.odpoved = odpoved.get();
+    Prijimej();
+    if (!beh_.konec) {
+        // What arrived together with the end of the reply.
+        ZapisDostupne();
+        if (!Chyba && (odpoved->error() != QNetworkReply::NoError || !beh_.stavOveren ||
+                       (beh_.delkaOdpovedi >= 0 && Prijato != beh_.delkaOdpovedi)))
+            Chyba = true;
+    }
+    beh_.odpoved = nullptr;
+    odpoved.reset();
+    Dokonci();
+}
 
-    qint64 celkem = velikost_;
-    bool stavOveren = false;
-    bool konec = false;
-    qint64 posledniPrubeh = -kIntervalPrubehuMs;
+void StahovaniKatalogu::Prijimej() {
     QEventLoop smycka;
-
-    auto ukoncit = [&] {
-        konec = true;
-        odpoved->abort();
-        smycka.quit();
-    };
-    // An error status is a failure: its body (an error page) is never written, only
-    // read to its end, so that the reply finishes on its own (aborting it while Qt
-    // still reports its status would report twice).
-    bool zahazovat = false;
-    qint64 zahozeno = 0;
-    qint64 odeslanoNaDisk = 0;
-    qint64 delkaOdpovedi = -1; // the GET's own Content-Length
-    auto overStav = [&] {
-        const OdpovedServeru o = PrectiOdpoved(*odpoved);
-        if (!o.spojeno)
+    beh_.smycka = &smycka;
+    connect(beh_.odpoved, &QNetworkReply::readyRead, &smycka, [this] {
+        if (beh_.konec)
             return;
-        stavOveren = true;
-        if (o.stav < 200 || o.stav > 299) {
-            Chyba = true;
-            zahazovat = true;
-        } else if (o.velikost >= 0) {
-            celkem = o.velikost;
-            delkaOdpovedi = o.velikost;
-        }
-    };
-    auto zapisDostupne = [&] {
-        if (!stavOveren)
-            overStav();
-        if (zahazovat) {
-            zahozeno += odpoved->skip(odpoved->bytesAvailable());
-            if (zahozeno > kChybovaStranka)
-                ukoncit();
-            return;
-        }
-        char blok[kBlok];
-        for (;;) {
-            const qint64 precteno = odpoved->read(blok, kBlok);
-            if (precteno <= 0)
-                break;
-            if (soubor_->write(blok, precteno) != precteno) {
-                ChybaZapisu = PopisChybySouboru(*soubor_);
-                Chyba = true;
-                ukoncit();
-                return;
-            }
-            Prijato += precteno;
-        }
-        if (Prijato - odeslanoNaDisk >= kDavkaNaDisk && soubor_->flush()) {
-            // Start writing the finished part to the disk now, without waiting for it,
-            // so that the sync at the end has little left to do.
-            ::sync_file_range(soubor_->handle(), odeslanoNaDisk, Prijato - odeslanoNaDisk,
-                              SYNC_FILE_RANGE_WRITE);
-            odeslanoNaDisk = Prijato;
-        }
-        const qint64 ted = StartCas.elapsed();
-        if (ted - posledniPrubeh >= kIntervalPrubehuMs) {
-            posledniPrubeh = ted;
-            emit Prubeh(Prijato, celkem, ted);
-        }
-    };
-    auto zkontrolujZastaveni = [&] {
-        if (!konec && zastavit_.load()) {
-            Chyba = true;
-            Preruseno = true;
-            ukoncit();
-        }
-    };
-
-    connect(odpoved.get(), &QNetworkReply::readyRead, &smycka, [&] {
-        if (konec)
-            return;
-        zapisDostupne();
-        zkontrolujZastaveni();
+        ZapisDostupne();
+        ZkontrolujZastaveni();
     });
-    connect(odpoved.get(), &QNetworkReply::finished, &smycka, &QEventLoop::quit);
+    connect(beh_.odpoved, &QNetworkReply::finished, &smycka, &QEventLoop::quit);
     QTimer hlidac;
-    connect(&hlidac, &QTimer::timeout, &smycka, zkontrolujZastaveni);
+    connect(&hlidac, &QTimer::timeout, &smycka, [this] { ZkontrolujZastaveni(); });
     hlidac.start(kHlidaniMs);
-    if (!odpoved->isFinished())
+    if (!beh_.odpoved->isFinished())
         smycka.exec();
     hlidac.stop();
+    beh_.smycka = nullptr;
+}
 
-    if (!konec) {
-        // What arrived together with the end of the reply.
-        zapisDostupne();
-        if (!Chyba) {
-            if (odpoved->error() != QNetworkReply::NoError || !stavOveren ||
-                (delkaOdpovedi >= 0 && Prijato != delkaOdpovedi))
-                Chyba = true;
-        }
+void StahovaniKatalogu::Ukoncit() {
+    beh_.konec = true;
+    beh_.odpoved->abort();
+    if (beh_.smycka)
+        beh_.smycka->quit();
+}
+
+void StahovaniKatalogu::OverStav() {
+    const OdpovedServeru o = PrectiOdpoved(*beh_.odpoved);
+    if (!o.spojeno)
+        return;
+    beh_.stavOveren = true;
+    if (o.stav < 200 || o.stav > 299) {
+        // An error status is a failure: its body (an error page) is never written, only
+        // read to its end, so that the reply finishes on its own (aborting it while Qt
+        // still reports its status would report twice).
+        Chyba = true;
+        beh_.zahazovat = true;
+    } else if (o.velikost >= 0) {
+        beh_.celkem = o.velikost;
+        beh_.delkaOdpovedi = o.velikost;
     }
+}
+
+void StahovaniKatalogu::ZapisDostupne() {
+    if (!beh_.stavOveren)
+        OverStav();
+    if (beh_.zahazovat) {
+        beh_.zahozeno += beh_.odpoved->skip(beh_.odpoved->bytesAvailable());
+        if (beh_.zahozeno > kChybovaStranka)
+            Ukoncit();
+        return;
+    }
+    char blok[kBlok];
+    for (;;) {
+        const qint64 precteno = beh_.odpoved->read(blok, kBlok);
+        if (precteno <= 0)
+            break;
+        if (soubor_->write(blok, precteno) != precteno) {
+            ChybaZapisu = PopisChybySouboru(*soubor_);
+            Chyba = true;
+            Ukoncit();
+            return;
+        }
+        Prijato += precteno;
+    }
+    if (Prijato - beh_.odeslanoNaDisk >= kDavkaNaDisk && soubor_->flush()) {
+        // Start writing the finished part to the disk now, without waiting for it, so
+        // that the sync at the end has little left to do.
+        ::sync_file_range(soubor_->handle(), beh_.odeslanoNaDisk, Prijato - beh_.odeslanoNaDisk,
+                          SYNC_FILE_RANGE_WRITE);
+        beh_.odeslanoNaDisk = Prijato;
+    }
+    const qint64 ted = beh_.startCas.elapsed();
+    if (ted - beh_.posledniPrubeh >= kIntervalPrubehuMs) {
+        beh_.posledniPrubeh = ted;
+        emit Prubeh(Prijato, beh_.celkem, ted);
+    }
+}
+
+void StahovaniKatalogu::ZkontrolujZastaveni() {
+    if (!beh_.konec && zastavit_.load()) {
+        Chyba = true;
+        Preruseno = true;
+        Ukoncit();
+    }
+}
+
+void StahovaniKatalogu::Dokonci() {
     // On the disk before the window renames it over the catalogue.
     if (!Chyba && !soubor_->flush()) {
         ChybaZapisu = PopisChybySouboru(*soubor_);
@@ -158,8 +163,7 @@ void StahovaniKatalogu::Stahni() {
         ChybaZapisu = PopisChybySystemu(errno);
         Chyba = true;
     }
-    odpoved.reset();
-    emit Prubeh(Prijato, celkem, StartCas.elapsed());
+    emit Prubeh(Prijato, beh_.celkem, beh_.startCas.elapsed());
     emit Stav(Chyba ? QStringLiteral("Spojení přerušeno...")
                     : QStringLiteral("Stahování dokončeno..."));
     // The check and the deletion of a failed download happen here rather than in the

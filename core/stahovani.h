@@ -5,6 +5,7 @@
 // thread queued.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -12,7 +13,9 @@
 #include <atomic>
 #include <chrono>
 
+class QEventLoop;
 class QFile;
+class QNetworkReply;
 
 // A time limit as the milliseconds Qt's network functions take.
 int DoMilisekund(std::chrono::milliseconds limit);
@@ -49,6 +52,30 @@ signals:
     void Prubeh(qint64 prijato, qint64 celkem, qint64 uplynuloMs);
 
 private:
+    // The steps of Stahni.
+    void Prijimej();
+    void Ukoncit();
+    void OverStav();
+    void ZapisDostupne();
+    void ZkontrolujZastaveni();
+    void Dokonci();
+
+    // The state of one download.
+    struct Beh {
+        QNetworkReply* odpoved = nullptr;
+        QEventLoop* smycka = nullptr;
+        QElapsedTimer startCas;
+        qint64 celkem = -1;
+        bool stavOveren = false;
+        bool konec = false;
+        bool zahazovat = false; // an error page: read to its end, never written
+        qint64 zahozeno = 0;
+        qint64 odeslanoNaDisk = 0;
+        qint64 delkaOdpovedi = -1; // the GET's own Content-Length
+        qint64 posledniPrubeh = -kIntervalPrubehuMs;
+    };
+    Beh beh_;
+
     const QUrl adresa_;
     QFile* const soubor_;
     const qint64 velikost_;

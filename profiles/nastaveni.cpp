@@ -3,11 +3,13 @@
 #include "core/kategorie.h"
 #include "core/pomocne_fce.h"
 #include "profiles/profil_trida.h"
+#include "widgets/tlacitka_dialogu.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -43,6 +45,52 @@ TSetup::TSetup(QWidget* vlastnik, TProfil& AktualniProfil)
     setObjectName(QStringLiteral("TSetup"));
     setWindowTitle(QStringLiteral("Nastavení programu Kolomat"));
 
+    VytvorKategorieAProtokoly();
+    VytvorSkupiny();
+    VytvorVyberAPismo();
+    lbVykricnik = new QLabel(QStringLiteral("!"), this);
+    QFont velke = lbVykricnik->font();
+    velke.setPixelSize(40);
+    velke.setBold(true);
+    lbVykricnik->setFont(velke);
+    QPalette cervena = lbVykricnik->palette();
+    cervena.setColor(QPalette::WindowText, Qt::red);
+    lbVykricnik->setPalette(cervena);
+    mText2 = poznamka(this, QStringLiteral("Pro celkové uložení nastavení je nutné stisknout "
+                                           "položku \"Uložit nastavení\" v sekci \"Nastavení\" "
+                                           "hlavního menu, jinak bude stávající nastavení po "
+                                           "odlogování zapomenuto."));
+    mText2->setFixedHeight(50);
+    const TlacitkaDialogu tlacitka = RadekOkStorno(this);
+    btnOK = tlacitka.ok;
+    btnStorno = tlacitka.storno;
+
+    auto* vlevo = new QVBoxLayout;
+    vlevo->addWidget(gbKategorie);
+    vlevo->addWidget(gbProtokol);
+    vlevo->addStretch(1);
+    auto* vpravo = new QVBoxLayout;
+    vpravo->addWidget(gbSkupina);
+    vpravo->addWidget(gbVyberOtazek);
+    vpravo->addWidget(gbPismo);
+    auto* sloupce = new QHBoxLayout;
+    sloupce->addLayout(vlevo);
+    sloupce->addLayout(vpravo);
+    auto* dole = new QHBoxLayout;
+    dole->addWidget(lbVykricnik);
+    dole->addWidget(mText2, 1);
+    dole->addWidget(tlacitka.radek);
+    auto* rozvrzeni = new QVBoxLayout(this);
+    rozvrzeni->addLayout(sloupce);
+    rozvrzeni->addLayout(dole);
+    setFixedSize(sizeHint());
+
+    connect(seVelikost, &QSpinBox::valueChanged, this, &TSetup::seVelikostChanged);
+    connect(btnOK, &QPushButton::clicked, this, &TSetup::btnOKClick);
+    FormCreate();
+}
+
+void TSetup::VytvorKategorieAProtokoly() {
     gbKategorie = new QGroupBox(QStringLiteral("Procvičovat/zkoušet otázlky z kategorie:"), this);
     auto* kategorie = new QVBoxLayout(gbKategorie);
     for (int k = 0; k < 7; ++k) {
@@ -62,7 +110,9 @@ TSetup::TSetup(QWidget* vlastnik, TProfil& AktualniProfil)
         cbp[k]->setObjectName(QStringLiteral("cbp%1").arg(k + 1));
         protokol->addWidget(cbp[k]);
     }
+}
 
+void TSetup::VytvorSkupiny() {
     gbSkupina = new QGroupBox(QStringLiteral("Skupina řidičského oprávnění:"), this);
     auto* skupina = new QGridLayout(gbSkupina);
     auto* tlacitkaSkupin = new QButtonGroup(this);
@@ -90,7 +140,9 @@ TSetup::TSetup(QWidget* vlastnik, TProfil& AktualniProfil)
     hvezda->addWidget(lbHvezda, 0, Qt::AlignTop);
     hvezda->addWidget(mText1, 1);
     skupina->addLayout(hvezda, 4, 0, 1, 2);
+}
 
+void TSetup::VytvorVyberAPismo() {
     gbVyberOtazek = new QGroupBox(QStringLiteral("Výběr otázek:"), this);
     auto* vyber = new QHBoxLayout(gbVyberOtazek);
     rbPostupny = new QRadioButton(QStringLiteral("Postupný"), gbVyberOtazek);
@@ -124,52 +176,6 @@ TSetup::TSetup(QWidget* vlastnik, TProfil& AktualniProfil)
     pismo->addWidget(seVelikost, 1, 1);
     pismo->addWidget(lbUkazka, 2, 0, Qt::AlignTop);
     pismo->addWidget(mUkazka, 2, 1);
-
-    lbVykricnik = new QLabel(QStringLiteral("!"), this);
-    QFont velke = lbVykricnik->font();
-    velke.setPixelSize(40);
-    velke.setBold(true);
-    lbVykricnik->setFont(velke);
-    QPalette cervena = lbVykricnik->palette();
-    cervena.setColor(QPalette::WindowText, Qt::red);
-    lbVykricnik->setPalette(cervena);
-    mText2 = poznamka(this, QStringLiteral("Pro celkové uložení nastavení je nutné stisknout "
-                                           "položku \"Uložit nastavení\" v sekci \"Nastavení\" "
-                                           "hlavního menu, jinak bude stávající nastavení po "
-                                           "odlogování zapomenuto."));
-    mText2->setFixedHeight(50);
-
-    btnOK = new QPushButton(QStringLiteral("&OK"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setDefault(true);
-    btnStorno = new QPushButton(QStringLiteral("&Storno"), this);
-    btnStorno->setObjectName(QStringLiteral("btnStorno"));
-
-    auto* vlevo = new QVBoxLayout;
-    vlevo->addWidget(gbKategorie);
-    vlevo->addWidget(gbProtokol);
-    vlevo->addStretch(1);
-    auto* vpravo = new QVBoxLayout;
-    vpravo->addWidget(gbSkupina);
-    vpravo->addWidget(gbVyberOtazek);
-    vpravo->addWidget(gbPismo);
-    auto* sloupce = new QHBoxLayout;
-    sloupce->addLayout(vlevo);
-    sloupce->addLayout(vpravo);
-    auto* dole = new QHBoxLayout;
-    dole->addWidget(lbVykricnik);
-    dole->addWidget(mText2, 1);
-    dole->addWidget(btnOK);
-    dole->addWidget(btnStorno);
-    auto* rozvrzeni = new QVBoxLayout(this);
-    rozvrzeni->addLayout(sloupce);
-    rozvrzeni->addLayout(dole);
-    setFixedSize(sizeHint());
-
-    connect(seVelikost, &QSpinBox::valueChanged, this, &TSetup::seVelikostChanged);
-    connect(btnOK, &QPushButton::clicked, this, &TSetup::btnOKClick);
-    connect(btnStorno, &QPushButton::clicked, this, &QDialog::reject);
-    FormCreate();
 }
 
 std::array<std::pair<QRadioButton*, const char*>, 8> TSetup::skupiny() const {

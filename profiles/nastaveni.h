@@ -53,6 +53,9 @@ public:
     QPushButton* btnStorno = nullptr;
 
 private:
+    void VytvorKategorieAProtokoly();
+    void VytvorSkupiny();
+    void VytvorVyberAPismo();
     void FormCreate();
     void seVelikostChanged(int velikost);
     void btnOKClick();

@@ -70,6 +70,16 @@ TPZPodrobnosti::TPZPodrobnosti(QWidget* vlastnik, const TXMLVysledekType& z,
     napovedaCisla_ = z.SNapovedouCisla();
     const bool zkouseni = typVysledku == kVysledkyZkouseni;
 
+    VytvorOvladace();
+    Vypln(z, zkouseni, radek[0] + QStringLiteral(", ") + radek[1], pocet, spatne, sNapovedou,
+          uspesnost);
+    ZavritMezery(z.Kategorie());
+    connect(btnOK, &QPushButton::clicked, this, &TPZPodrobnosti::btnOKClick);
+    connect(btnSpatne, &QPushButton::clicked, this, &TPZPodrobnosti::btnSpatneClick);
+    connect(btnNapoveda, &QPushButton::clicked, this, &TPZPodrobnosti::btnNapovedaClick);
+}
+
+void TPZPodrobnosti::VytvorOvladace() {
     lbUzivatel = NovyPopisek(this, "lbUzivatel", QStringLiteral("Uživatel: "), 8, 8, true);
     lbSkupina = NovyPopisek(this, "lbSkupina", QStringLiteral("Skupina: "), 220, 8, true);
     b1 = cara(this, "b1", 26);
@@ -102,8 +112,10 @@ TPZPodrobnosti::TPZPodrobnosti(QWidget* vlastnik, const TXMLVysledekType& z,
     btnOK->setFont(tucne);
     btnOK->setGeometry(137, 278, 75, 25);
     btnOK->setDefault(true);
+}
 
-    const QString kdy = radek[0] + QStringLiteral(", ") + radek[1];
+void TPZPodrobnosti::Vypln(const TXMLVysledekType& z, bool zkouseni, const QString& kdy, int pocet,
+                           int spatne, int sNapovedou, int uspesnost) {
     if (zkouseni) {
         setWindowTitle(QStringLiteral("Zkoučení - ") + kdy);
         lbNapoveda->setEnabled(false);
@@ -119,8 +131,11 @@ TPZPodrobnosti::TPZPodrobnosti(QWidget* vlastnik, const TXMLVysledekType& z,
     pridej(lbSpatne, QString::number(spatne));
     pridej(lbUspesnost, QString::number(uspesnost) + QLatin1Char('%'));
     btnSpatne->setEnabled(spatne > 0);
+}
 
-    const RozlozeniKategorii r = RozlozKategorie(z.Kategorie());
+// The lines of the categories left out of the run close up, and the window with them.
+void TPZPodrobnosti::ZavritMezery(const QString& kategorie) {
+    const RozlozeniKategorii r = RozlozKategorie(kategorie);
     for (size_t k = 0; k < lbRadky.size(); ++k) {
         lbRadky[k]->move(lbRadky[k]->x(), r.Horni[k]);
         lbRadky[k]->setVisible(r.Zobrazena[k]);
@@ -130,10 +145,6 @@ TPZPodrobnosti::TPZPodrobnosti(QWidget* vlastnik, const TXMLVysledekType& z,
                                          lbUspesnost, btnOK, btnSpatne, btnNapoveda})
         posunNahoru(w, r.Posun);
     setFixedSize(350, kVyskaPodrobnosti - r.Posun);
-
-    connect(btnOK, &QPushButton::clicked, this, &TPZPodrobnosti::btnOKClick);
-    connect(btnSpatne, &QPushButton::clicked, this, &TPZPodrobnosti::btnSpatneClick);
-    connect(btnNapoveda, &QPushButton::clicked, this, &TPZPodrobnosti::btnNapovedaClick);
 }
 
 void TPZPodrobnosti::btnSpatneClick() {

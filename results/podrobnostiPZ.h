@@ -54,6 +54,11 @@ public:
     QPushButton* btnOK = nullptr;
 
 private:
+    void VytvorOvladace();
+    void Vypln(const TXMLVysledekType& z, bool zkouseni, const QString& kdy, int pocet, int spatne,
+               int sNapovedou, int uspesnost);
+    void ZavritMezery(const QString& kategorie);
+
     QString spatneCisla_;
     QString napovedaCisla_;
 };

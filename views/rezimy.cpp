@@ -143,7 +143,14 @@ void TViewPrZk::Sestavit(const TInfo& info) {
     pInfo->setFixedHeight(kVyskaPruhu);
     Rozvrhni();
 
-    // Legend: the three marks under each other, each with its caption.
+    VytvorLegendu();
+    VytvorTextyPruhu();
+    VytvorOznameni();
+    PripojVstup();
+}
+
+// The legend: the three marks under each other, each with its caption.
+void TViewPrZk::VytvorLegendu() {
     const auto obrazek = [&](const char* jmeno, const QString& soubor, const QLabel* nad) {
         auto* img = new QLabel(pInfo);
         img->setObjectName(QString::fromLatin1(jmeno));
@@ -164,7 +171,10 @@ void TViewPrZk::Sestavit(const TInfo& info) {
         obrazek("imgIgnorInfo", QStringLiteral("grafika/mistake_info.png"), imgSpatnaInfo);
     lbIgnorInfo =
         popisekVedle("lbIgnorInfo", QStringLiteral("Ignorovaná správná odpověď"), imgIgnorInfo);
+}
 
+// The bevels, the instruction, the group and the counters of the strip.
+void TViewPrZk::VytvorTextyPruhu() {
     const auto bevel = [&](const char* jmeno) {
         auto* b = new QFrame(pInfo);
         b->setObjectName(QString::fromLatin1(jmeno));
@@ -189,8 +199,10 @@ void TViewPrZk::Sestavit(const TInfo& info) {
         lbPocitadla[i] = NovyPopisek(QString(), jmenaPocitadel[i]);
     for (QLabel* l : {lbRezim, lbUzivatel})
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
 
-    // The flash, centred in the question panel.
+// The flash, centred in the question panel, and its timer.
+void TViewPrZk::VytvorOznameni() {
     pnOznameni = new QLabel(pOtazka);
     pnOznameni->setObjectName(QStringLiteral("pnOznameni"));
     pnOznameni->setFixedSize(100, 40);
@@ -212,8 +224,10 @@ void TViewPrZk::Sestavit(const TInfo& info) {
     tmOznameni->setInterval(1000);
     QObject::connect(tmOznameni, &QTimer::timeout, pOtazka,
                      [this] { zpravy::zachyt(Info.HlavniFormular, [&] { SkrytOznameni(); }); });
+}
 
-    // Input.
+// Mouse and keys: the answer fields, the letters, the panels and the focus button.
+void TViewPrZk::PripojVstup() {
     for (TextovePole* pole : {mA, mB, mC}) {
         QObject::connect(pole, &TextovePole::stisknuto, pole, [this, pole](Qt::MouseButton b) {
             if (b == Qt::LeftButton)

@@ -97,6 +97,11 @@ protected:
 
 private:
     class Vstup;
+    // The parts of Sestavit.
+    void VytvorLegendu();
+    void VytvorTextyPruhu();
+    void VytvorOznameni();
+    void PripojVstup();
     QLabel* znacka(int slot) const;
     void PrepniSlot(int slot);
     // Everything this class adds to the strip and the panel, freed by UkoncitPrZk.
