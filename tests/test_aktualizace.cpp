@@ -216,58 +216,6 @@ void OverNezmeneno(const QByteArray& stary) {
 class TestAktualizace : public QObject {
     Q_OBJECT
 private slots:
-    void formatVelikostAPrubeh() {
-        QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
-        QCOMPARE(FormatVelikost(0), QStringLiteral("0,00 B"));
-        QCOMPARE(FormatVelikost(1023), QStringLiteral("1023,00 B"));
-        QCOMPARE(FormatVelikost(1024), QStringLiteral("1,00 kB"));
-        QCOMPARE(FormatVelikost(1536), QStringLiteral("1,50 kB"));
-        QCOMPARE(FormatVelikost(1048576), QStringLiteral("1,00 MB"));
-        QCOMPARE(FormatVelikost(1048575), QStringLiteral("1024,00 kB"));
-        QCOMPARE(FormatVelikost(5.0 * 1024 * 1024 * 1024), QStringLiteral("5120,00 MB"));
-
-        // 1 MiB of 2 MiB in 2 s: 512 kB/s, one more second... two at that speed.
-        TextyPrubehu t = SpocitejPrubeh(1048576, 2097152, 2000);
-        QCOMPARE(t.prijato, QStringLiteral("1,00 MB"));
-        QCOMPARE(t.cas, QStringLiteral("0:00:02"));
-        QCOMPARE(t.rychlost, QStringLiteral("512,00 kB/s"));
-        QCOMPARE(t.casDoKonce, QStringLiteral("0:00:02"));
-        // No time passed yet: speed and remaining time keep their previous texts.
-        t = SpocitejPrubeh(4096, 2097152, 0);
-        QVERIFY(t.rychlost.isEmpty() && t.casDoKonce.isEmpty());
-        QCOMPARE(t.prijato, QStringLiteral("4,00 kB"));
-        // Without the total size there is no remaining time.
-        t = SpocitejPrubeh(4096, -1, 1000);
-        QCOMPARE(t.rychlost, QStringLiteral("4,00 kB/s"));
-        QVERIFY(t.casDoKonce.isEmpty());
-        QCOMPARE(TrvaniNaText(90061), QStringLiteral("25:01:01"));
-
-        QLocale::setDefault(QLocale::c());
-        QCOMPARE(FormatVelikost(1536), QStringLiteral("1.50 kB"));
-        QLocale::setDefault(QLocale::system());
-
-        QCOMPARE(MeritkoPrubehu(1000), 0);
-        QVERIFY((5LL * 1024 * 1024 * 1024 >> MeritkoPrubehu(5LL * 1024 * 1024 * 1024)) <= INT_MAX);
-    }
-
-    void hlavickyOdpovedi() {
-        const QDateTime cas(QDate(1994, 11, 6), QTime(8, 49, 37), QTimeZone::utc());
-        using H = QList<std::pair<QByteArray, QByteArray>>;
-        for (const QByteArray& datum : {QByteArray("Sun, 06 Nov 1994 08:49:37 GMT"),
-                                        QByteArray("Sunday, 06-Nov-94 08:49:37 GMT"),
-                                        QByteArray("Sun Nov  6 08:49:37 1994")}) {
-            const OdpovedServeru o = PrectiHlavicky(200, H{{"last-modified", datum}});
-            QVERIFY2(o.zmeneno == cas, datum.constData());
-        }
-        const OdpovedServeru o =
-            PrectiHlavicky(200, H{{"Content-Length", " 1536 "}, {"Last-Modified", "včera"}});
-        QCOMPARE(o.velikost, 1536);
-        QVERIFY(!o.zmeneno.isValid());
-        for (const QByteArray& spatna : {QByteArray("-5"), QByteArray("12abc"), QByteArray(""),
-                                         QByteArray("99999999999999999999")})
-            QCOMPARE(PrectiHlavicky(200, H{{"Content-Length", spatna}}).velikost, -1);
-        QCOMPARE(PrectiHlavicky(404, {}).stav, 404);
-    }
 
     void aktualniDatabaze() {
         PracovniSlozka slozka;
@@ -449,44 +397,6 @@ private slots:
         QCOMPARE(PracovniSlozka::precti(QStringLiteral("otazky.xml")), novy);
         QCOMPARE(PracovniSlozka::precti(QStringLiteral("Profily.xml")), profily);
         QVERIFY(!DocasnySoubor());
-    }
-
-    void porovnaniCasu_data() {
-        QTest::addColumn<QDateTime>("mistni");
-        QTest::addColumn<QDateTime>("server");
-        QTest::addColumn<int>("vysledek");
-        const QDateTime ted(QDate(2026, 12, 8), QTime(12, 0, 0), QTimeZone::utc());
-        const auto v = [](VysledekKontroly k) { return static_cast<int>(k); };
-        QTest::newRow("stejne") << ted.addDays(-10) << ted.addDays(-10)
-                                << v(VysledekKontroly::Aktualni);
-        QTest::newRow("server o sekundu novejsi")
-            << ted.addDays(-10) << ted.addDays(-10).addSecs(1) << v(VysledekKontroly::Novejsi);
-        QTest::newRow("mistni novejsi")
-            << ted.addDays(-1) << ted.addDays(-10) << v(VysledekKontroly::Aktualni);
-        QTest::newRow("server den napred")
-            << ted.addDays(-10) << ted.addSecs(kTolerance) << v(VysledekKontroly::Novejsi);
-        QTest::newRow("server vic nez den napred")
-            << ted.addDays(-10) << ted.addSecs(kTolerance + 1) << v(VysledekKontroly::DatumServeru);
-        QTest::newRow("server v roce 2100")
-            << ted.addDays(-10) << QDateTime(QDate(2100, 1, 1), QTime(0, 0), QTimeZone::utc())
-            << v(VysledekKontroly::DatumServeru);
-        QTest::newRow("mistni v budoucnosti")
-            << ted.addYears(74) << ted.addDays(-1) << v(VysledekKontroly::Novejsi);
-    }
-    void porovnaniCasu() {
-        QFETCH(QDateTime, mistni);
-        QFETCH(QDateTime, server);
-        QFETCH(int, vysledek);
-        PracovniSlozka slozka;
-        ZapisKatalog(QStringLiteral("otazky.xml"));
-        QVERIFY(NastavCasSouboru(QStringLiteral("otazky.xml"), mistni));
-        OdpovedServeru o;
-        o.spojeno = true;
-        o.stav = 200;
-        o.zmeneno = server;
-        const QDateTime ted(QDate(2026, 12, 8), QTime(12, 0, 0), QTimeZone::utc());
-        QCOMPARE(static_cast<int>(PorovnejSServerem(o, QStringLiteral("otazky.xml"), ted)),
-                 vysledek);
     }
 
     // A server whose clock is decades ahead replaces nothing; a catalogue it once dated

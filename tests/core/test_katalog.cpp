@@ -6,7 +6,7 @@
 #include "core/xml_dokument.h"
 #include "tests/podpora/generator_katalogu.h"
 #include "tests/podpora/pracovni_slozka.h"
-#include "tests/podpora/testovaci_main.h"
+#include <QTest>
 
 #include <QDir>
 #include <QFile>
@@ -233,5 +233,5 @@ private slots:
     }
 };
 
-KOLOMAT_TEST_MAIN(TestKatalog)
+QTEST_GUILESS_MAIN(TestKatalog)
 #include "test_katalog.moc"

@@ -6,7 +6,7 @@
 #include "core/obrazek_otazky.h"
 #include "tests/podpora/generator_katalogu.h"
 #include "tests/podpora/pracovni_slozka.h"
-#include "tests/podpora/testovaci_main.h"
+#include <QTest>
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -317,5 +317,5 @@ private slots:
     }
 };
 
-KOLOMAT_TEST_MAIN(TestOtazky)
+QTEST_GUILESS_MAIN(TestOtazky)
 #include "test_otazky.moc"
