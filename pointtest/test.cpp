@@ -5,6 +5,7 @@
 #include "widgets/okna.h"
 #include "widgets/pevne_okno.h"
 #include "widgets/zpravy.h"
+#include "widgets/zvetseny_obrazek.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -12,10 +13,15 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 namespace {
 
@@ -35,6 +41,11 @@ constexpr int kLevaOdpovedi = 51;
 constexpr int kHorniObrazku = 100;
 constexpr int kRadky[3] = {104, 222, 340};
 constexpr int kVyskaRadku = 112;
+constexpr int kVyskaOtazky = 76;
+// The scrolled part of the question box: everything inside its frame, below its
+// caption. Positions are given in the box's coordinates and shifted into it.
+constexpr QPoint kPosunOblasti(4, 18);
+constexpr int kVyskaBoxu = 466;
 // The bottom panel's buttons.
 constexpr int kSirkaTlacitka = 125;
 constexpr int kPosunTlacitek = 30;
@@ -68,7 +79,7 @@ QTextEdit* textovePole(QWidget* rodic, const char* jmeno, const QRect& misto) {
     pole->setReadOnly(true);
     pole->setAcceptRichText(false);
     pole->setGeometry(misto);
-    pole->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    pole->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     pole->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return pole;
 }
@@ -119,9 +130,27 @@ TTestForm::~TTestForm() = default;
 void TTestForm::VytvorOvladaci() {
     gbOtazka = new QGroupBox(this);
     gbOtazka->setObjectName(QStringLiteral("gbOtazka"));
-    gbOtazka->setGeometry(4, 2, kSirkaOblasti, 466);
+    gbOtazka->setGeometry(4, 2, kSirkaOblasti, kVyskaBoxu);
+    // The question, the answers and the picture keep the box's fixed layout while they
+    // fit; with a large font the fields grow to their text, the rows move down and the
+    // area scrolls.
+    skOtazka = new QScrollArea(gbOtazka);
+    skOtazka->setObjectName(QStringLiteral("skOtazka"));
+    skOtazka->setGeometry(kPosunOblasti.x(), kPosunOblasti.y(),
+                          kSirkaOblasti - 2 * kPosunOblasti.x(),
+                          kVyskaBoxu - kPosunOblasti.y() - 4);
+    skOtazka->setFrameShape(QFrame::NoFrame);
+    skOtazka->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    skOtazka->setWidgetResizable(false);
+    skOtazka->setFocusPolicy(Qt::NoFocus);
+    skOtazka->viewport()->setAutoFillBackground(false);
+    pObsah = new QWidget;
+    pObsah->setObjectName(QStringLiteral("pObsah"));
+    skOtazka->setWidget(pObsah);
+    pObsah->resize(skOtazka->maximumViewportSize());
 
-    mO = textovePole(gbOtazka, "mO", QRect(8, 20, kSirkaOblasti - 16, 76));
+    mO = textovePole(pObsah, "mO",
+                     QRect(QPoint(8, 20) - kPosunOblasti, QSize(kSirkaOblasti - 16, kVyskaOtazky)));
     nastavPozadi(mO, QPalette::Text, QColor(0, 0, 255));
 
     QFont pismeno = font();
@@ -132,9 +161,10 @@ void TTestForm::VytvorOvladaci() {
     QLabel* p[3];
     QTextEdit* m[3];
     for (int i = 0; i < 3; ++i) {
-        p[i] = new QLabel(QString(QChar(u'A' + i)), gbOtazka);
+        p[i] = new QLabel(QString(QChar(u'A' + i)), pObsah);
         p[i]->setObjectName(QString::fromLatin1(panely[i]));
-        p[i]->setGeometry(8, kRadky[i], 40, kVyskaRadku);
+        p[i]->setGeometry(QRect(QPoint(8, kRadky[i]) - kPosunOblasti, QSize(40, kVyskaRadku)));
+        p[i]->setAccessibleName(QStringLiteral("Volba odpovědi %1").arg(QChar(u'A' + i)));
         p[i]->setAlignment(Qt::AlignCenter);
         p[i]->setFont(pismeno);
         p[i]->setAutoFillBackground(true);
@@ -142,8 +172,10 @@ void TTestForm::VytvorOvladaci() {
         nastavBarvuTextu(p[i], Qt::white);
         nastavPozadi(p[i], QPalette::Window, kZluta);
         p[i]->installEventFilter(this);
-        m[i] = textovePole(gbOtazka, pole[i],
-                           QRect(kLevaOdpovedi, kRadky[i], kSirkaOdpovedi, kVyskaRadku));
+        m[i] = textovePole(pObsah, pole[i],
+                           QRect(QPoint(kLevaOdpovedi, kRadky[i]) - kPosunOblasti,
+                                 QSize(kSirkaOdpovedi, kVyskaRadku)));
+        m[i]->setAccessibleName(QStringLiteral("Odpověď %1").arg(QChar(u'A' + i)));
         nastavPozadi(m[i], QPalette::Base, palette().color(QPalette::Midlight));
     }
     pA = p[0];
@@ -153,8 +185,13 @@ void TTestForm::VytvorOvladaci() {
     mB = m[1];
     mC = m[2];
 
-    img = new QLabel(gbOtazka);
+    mO->setAccessibleName(QStringLiteral("Text otázky"));
+    img = new QLabel(pObsah);
     img->setObjectName(QStringLiteral("img"));
+    img->setAccessibleName(QStringLiteral("Obrázek k otázce"));
+    img->setAccessibleDescription(QStringLiteral("Klepnutím nebo klávesou Z obrázek zvětšíte."));
+    img->setCursor(Qt::PointingHandCursor);
+    img->installEventFilter(this);
     img->hide();
 
     pInfo = new QWidget(this);
@@ -263,24 +300,17 @@ void TTestForm::ZobrazOtazku() {
     mO->setPlainText(Orizni(prvek.Otazka(), kNejdelsiOtazka));
 
     // A picture that cannot be loaded is left out, as if the question had none.
-    const QString soubor = Orizni(prvek.Obrazek(), kSirkaObrazek);
+    obrazek_ = Orizni(prvek.Obrazek(), kSirkaObrazek);
     const QPixmap obrazek =
-        QPixmap::fromImage(NactiObrazekOtazky(soubor, img->devicePixelRatioF()));
+        QPixmap::fromImage(NactiObrazekOtazky(obrazek_, img->devicePixelRatioF()));
     if (!obrazek.isNull()) {
         img->setPixmap(obrazek);
         img->resize(obrazek.size());
-        // Right-aligned with the answer fields, inside the box's frame.
-        img->move(kLevaOdpovedi + kSirkaOdpovedi - img->width(), kHorniObrazku);
         img->show();
         img->raise();
-        mA->resize(std::max(1, img->x() - mA->x()), mA->height());
-        const int spodek = img->y() + img->height();
-        for (QTextEdit* pole : {mB, mC})
-            pole->resize(spodek <= pole->y() ? kSirkaOdpovedi : mA->width(), pole->height());
     } else {
         img->hide();
-        for (QTextEdit* pole : {mA, mB, mC})
-            pole->resize(kSirkaOdpovedi, pole->height());
+        obrazek_.clear();
     }
 
     mA->clear();
@@ -293,6 +323,7 @@ void TTestForm::ZobrazOtazku() {
         mC->setPlainText(c);
     mC->setVisible(!c.isEmpty());
     pC->setVisible(!c.isEmpty());
+    RozmistiOtazku();
 
     ObarviPanely();
     if (Vyhodnocen())
@@ -331,7 +362,76 @@ void TTestForm::pAClick(QWidget* panel) {
         ObarviPanely();
 }
 
+// The box's layout while everything fits: the question on top, the rows of the three
+// answers, the picture at the right beside them. A text that does not fit its field
+// makes the field taller and moves what follows down; the scroll area then scrolls.
+void TTestForm::RozmistiOtazku() {
+    const QSize viditelne = skOtazka->maximumViewportSize();
+    int spodek = RozmistiNaSirku(0);
+    if (spodek > viditelne.height())
+        spodek = RozmistiNaSirku(skOtazka->verticalScrollBar()->sizeHint().width());
+    const int sirka =
+        viditelne.width() -
+        (spodek > viditelne.height() ? skOtazka->verticalScrollBar()->sizeHint().width() : 0);
+    pObsah->resize(sirka, std::max(viditelne.height(), spodek));
+    skOtazka->verticalScrollBar()->setValue(0);
+}
+
+// Lays the question out with its right edge moved in by uzsi (for the scroll bar);
+// returns the bottom of the content in the scrolled area.
+int TTestForm::RozmistiNaSirku(int uzsi) {
+    // The fields grow to their text, so they need no scroll bar of their own; a few
+    // pixels spare keep a rounding from cutting the last line.
+    const auto vyskaTextu = [](QTextEdit* pole, int sirka) {
+        const int ramecek = 2 * pole->frameWidth();
+        QTextDocument* dokument = pole->document();
+        dokument->setTextWidth(sirka - ramecek);
+        return static_cast<int>(std::ceil(dokument->size().height())) + ramecek + 4;
+    };
+    const auto umisti = [](QWidget* w, int x, int y, int sirka, int vyska) {
+        w->setGeometry(QRect(QPoint(x, y) - kPosunOblasti, QSize(sirka, vyska)));
+    };
+    const int sirkaOtazky = kSirkaOblasti - 16 - uzsi;
+    const int sirkaOdpovedi = kSirkaOdpovedi - uzsi;
+    const int vyskaOtazky = std::max(kVyskaOtazky, vyskaTextu(mO, sirkaOtazky));
+    umisti(mO, 8, 20, sirkaOtazky, vyskaOtazky);
+    const int dolniOtazky = 20 + vyskaOtazky;
+
+    const bool sObrazkem = img->isVisibleTo(this);
+    const int horniObrazku = std::max(kHorniObrazku, dolniOtazky + 4);
+    const int levaObrazku = kLevaOdpovedi + sirkaOdpovedi - img->width();
+    if (sObrazkem)
+        umisti(img, levaObrazku, horniObrazku, img->width(), img->height());
+    const int dolniObrazku = sObrazkem ? horniObrazku + img->height() : 0;
+
+    const std::array<std::pair<QLabel*, QTextEdit*>, 3> radky{{{pA, mA}, {pB, mB}, {pC, mC}}};
+    int spodek = dolniOtazky;
+    for (size_t i = 0; i < radky.size(); ++i) {
+        const auto& [panel, pole] = radky[i];
+        const int horni = std::max(kRadky[i], spodek + (i == 0 ? 8 : 6));
+        // Beside the picture while the row starts above its bottom edge.
+        const int sirka = sObrazkem && horni < dolniObrazku
+                              ? std::max(1, levaObrazku - kLevaOdpovedi)
+                              : sirkaOdpovedi;
+        const int vyska = std::max(kVyskaRadku, vyskaTextu(pole, sirka));
+        umisti(panel, 8, horni, 40, vyska);
+        umisti(pole, kLevaOdpovedi, horni, sirka, vyska);
+        if (pole->isVisibleTo(this))
+            spodek = horni + vyska;
+    }
+    return std::max(spodek, dolniObrazku) + 4 - kPosunOblasti.y();
+}
+
+void TTestForm::ZvetsitObrazek() {
+    if (!obrazek_.isEmpty())
+        UkazZvetsenyObrazek(this, obrazek_);
+}
+
 bool TTestForm::FormKeyPress(const QString& znak) {
+    if (znak.compare(QStringLiteral("z"), Qt::CaseInsensitive) == 0 && img->isVisibleTo(this)) {
+        ZvetsitObrazek();
+        return true;
+    }
     if (!bezi_ || znak.size() != 1)
         return false;
     const QChar pismeno = znak.toUpper().at(0);
@@ -501,6 +601,11 @@ void TTestForm::keyPressEvent(QKeyEvent* udalost) {
 }
 
 bool TTestForm::eventFilter(QObject* objekt, QEvent* udalost) {
+    if (udalost->type() == QEvent::MouseButtonPress && objekt == img &&
+        static_cast<QMouseEvent*>(udalost)->button() == Qt::LeftButton) {
+        zpravy::zachyt(this, [&] { ZvetsitObrazek(); });
+        return true;
+    }
     if (udalost->type() == QEvent::MouseButtonPress) {
         auto* panel = qobject_cast<QLabel*>(objekt);
         if (panel && (panel == pA || panel == pB || panel == pC) &&

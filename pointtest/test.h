@@ -18,6 +18,7 @@
 
 class QGroupBox;
 class QLabel;
+class QScrollArea;
 class QPushButton;
 class QTextEdit;
 class QTimer;
@@ -57,6 +58,8 @@ public:
     QTextEdit* mB = nullptr;
     QTextEdit* mC = nullptr;
     QLabel* img = nullptr;
+    QScrollArea* skOtazka = nullptr;
+    QWidget* pObsah = nullptr;
     QWidget* pInfo = nullptr;
     QGroupBox* gbVstup = nullptr;
     QLabel* lbUzivatel = nullptr;
@@ -85,6 +88,9 @@ protected:
 private:
     void VytvorOvladaci();
     void ZobrazOtazku();
+    void RozmistiOtazku();
+    int RozmistiNaSirku(int uzsi);
+    void ZvetsitObrazek();
     void ObarviPanely();
     void ObarviRevizi();
     // Writes the protocol record; false (after telling the user why) when it failed.
@@ -99,6 +105,7 @@ private:
     int minimumBodu_ = kMinimumBodu;
     int sekundyZbyva_ = kDelkaTestu;
     int pozice_ = 1;
+    QString obrazek_; // the picture of the question shown, "" when it has none
     QDateTime zacatek_;
     bool bezi_ = false;
     bool zavira_ = false;

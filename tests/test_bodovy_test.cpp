@@ -243,11 +243,12 @@ private slots:
         QVERIFY2(radekMimo(okno.gbVstup).isEmpty(), qPrintable(radekMimo(okno.gbVstup)));
         // The picture stands beside the answers, inside the question's frame.
         QVERIFY(okno.img->isVisibleTo(&okno));
-        const QRect obrazek = okno.img->geometry();
+        const QRect obrazek(okno.img->mapTo(okno.gbOtazka, QPoint()), okno.img->size());
         QVERIFY(okno.gbOtazka->contentsRect().contains(obrazek));
         QCOMPARE(obrazek.top(), 100);
-        QVERIFY(!okno.mA->geometry().intersects(obrazek));
-        QCOMPARE(obrazek.right(), okno.mA->x() + 737 - 1); // the right edge of a whole field
+        QVERIFY(!okno.mA->geometry().intersects(okno.img->geometry()));
+        QCOMPARE(okno.img->geometry().right(),
+                 okno.mA->x() + 737 - 1); // the right edge of a whole field
 
         // The review shows five lines in each box.
         okno.btnVyhodnotit->click();

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -101,6 +102,8 @@ private:
         // Menu accelerators (Alt+K, Alt+Z) and other shortcuts stay with the menu bar.
         if (k->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
             return false;
+        if (posun(k->key()))
+            return true;
         QChar znak;
         if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)
             znak = kEnter;
@@ -112,6 +115,35 @@ private:
             obsluz([&] { view_.StiskKlavesy(znak); });
         // Tab and the like would take the focus off the button.
         return true;
+    }
+
+    // The arrows, Page Up/Down, Home and End scroll a question longer than the panel.
+    bool posun(int klavesa) {
+        QScrollBar* s = view_.skOtazka ? view_.skOtazka->verticalScrollBar() : nullptr;
+        if (!s)
+            return false;
+        switch (klavesa) {
+        case Qt::Key_Up:
+            s->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            return true;
+        case Qt::Key_Down:
+            s->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            return true;
+        case Qt::Key_PageUp:
+            s->triggerAction(QAbstractSlider::SliderPageStepSub);
+            return true;
+        case Qt::Key_PageDown:
+            s->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            return true;
+        case Qt::Key_Home:
+            s->triggerAction(QAbstractSlider::SliderToMinimum);
+            return true;
+        case Qt::Key_End:
+            s->triggerAction(QAbstractSlider::SliderToMaximum);
+            return true;
+        default:
+            return false;
+        }
     }
 
     TViewPrZk& view_;
@@ -166,9 +198,11 @@ void TViewPrZk::VytvorLegendu() {
         return l;
     };
     imgSpatnaInfo = obrazek("imgSpatnaInfo", QStringLiteral("grafika/no_info.png"), imgInfo);
+    imgSpatnaInfo->setAccessibleName(QStringLiteral("Značka špatné odpovědi"));
     lbSpatnaInfo = popisekVedle("lbSpatnaInfo", QStringLiteral("Špatná odpověď"), imgSpatnaInfo);
     imgIgnorInfo =
         obrazek("imgIgnorInfo", QStringLiteral("grafika/mistake_info.png"), imgSpatnaInfo);
+    imgIgnorInfo->setAccessibleName(QStringLiteral("Značka ignorované správné odpovědi"));
     lbIgnorInfo =
         popisekVedle("lbIgnorInfo", QStringLiteral("Ignorovaná správná odpověď"), imgIgnorInfo);
 }
@@ -203,7 +237,8 @@ void TViewPrZk::VytvorTextyPruhu() {
 
 // The flash, centred in the question panel, and its timer.
 void TViewPrZk::VytvorOznameni() {
-    pnOznameni = new QLabel(pOtazka);
+    // Over the visible part of the panel, however far the question is scrolled.
+    pnOznameni = new QLabel(skOtazka);
     pnOznameni->setObjectName(QStringLiteral("pnOznameni"));
     pnOznameni->setFixedSize(100, 40);
     pnOznameni->setAlignment(Qt::AlignCenter);
@@ -215,7 +250,7 @@ void TViewPrZk::VytvorOznameni() {
     QFont tucne = pnOznameni->font();
     tucne.setBold(true);
     pnOznameni->setFont(tucne);
-    pnOznameni->move((pOtazka->width() - 100) / 2, (pOtazka->height() - 40) / 2);
+    pnOznameni->move((skOtazka->width() - 100) / 2, (skOtazka->height() - 40) / 2);
     pnOznameni->hide();
     pridane_.push_back(pnOznameni);
 

@@ -4,16 +4,23 @@
 #include "views/textove_pole.h"
 #include "widgets/okna.h"
 #include "widgets/zpravy.h"
+#include "widgets/zvetseny_obrazek.h"
 
 #include <QBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QSpinBox>
 
 namespace {
 
 const QString kSlotLetters = QStringLiteral("ABC");
+constexpr int kVyskaNaPrani = 56;
 
 // Labels of a run are made on panels already shown, so they must be shown themselves.
 QLabel* popisekNaPanelu(QWidget* panel, const QString& text, int x, int y) {
@@ -43,11 +50,13 @@ TextovePole* novePole(QWidget* rodic, const QFont& pismo, int x) {
 
 } // namespace
 
+TView::TView() : zvetseni_(std::make_unique<KlikNaObrazek>(*this)) {}
+
 TView::~TView() {
     if (Aktivni)
         Ukonci();
     if (PanelyVytvoreny) {
-        delete pOtazka.data();
+        delete skOtazka.data(); // with pOtazka
         delete pInfo.data();
     }
 }
@@ -65,6 +74,20 @@ void TView::Rozvrhni() {
         l->activate();
     if (QWidget* plocha = Info.HlavniFormular->centralWidget(); plocha && plocha->layout())
         plocha->layout()->activate();
+    if (skOtazka && pOtazka)
+        pOtazka->resize(Viditelne());
+}
+
+QSize TView::Viditelne() const {
+    return skOtazka->maximumViewportSize();
+}
+
+void TView::NastavVyskuPanelu(int vyska) {
+    const QSize viditelne = Viditelne();
+    const bool posuv = vyska > viditelne.height();
+    const int sirka =
+        viditelne.width() - (posuv ? skOtazka->verticalScrollBar()->sizeHint().width() : 0);
+    pOtazka->resize(sirka, std::max(vyska, viditelne.height()));
 }
 
 void TView::VytvorPanely() {
@@ -75,19 +98,29 @@ void TView::VytvorPanely() {
         rozvrzeni->setContentsMargins(0, 0, 0, 0);
         rozvrzeni->setSpacing(0);
     }
-    pOtazka = new QWidget(plocha);
+    skOtazka = new QScrollArea(plocha);
+    skOtazka->setObjectName(QStringLiteral("skOtazka"));
+    skOtazka->setFrameShape(QFrame::NoFrame);
+    skOtazka->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    skOtazka->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    skOtazka->setWidgetResizable(false);
+    // The keys stay with the view's focus button; the area is scrolled by the view.
+    skOtazka->setFocusPolicy(Qt::NoFocus);
+    pOtazka = new QWidget;
     pOtazka->setObjectName(QStringLiteral("pOtazka"));
     pOtazka->setAutoFillBackground(true);
     QPalette bila = pOtazka->palette();
     bila.setColor(QPalette::Window, Qt::white);
     pOtazka->setPalette(bila);
+    skOtazka->setPalette(bila);
+    skOtazka->setWidget(pOtazka);
     pInfo = new QWidget(plocha);
     pInfo->setObjectName(QStringLiteral("pInfo"));
     pInfo->setAutoFillBackground(true);
     QPalette tlacitko = pInfo->palette();
     tlacitko.setColor(QPalette::Window, tlacitko.color(QPalette::Button));
     pInfo->setPalette(tlacitko);
-    rozvrzeni->addWidget(pOtazka, 1);
+    rozvrzeni->addWidget(skOtazka, 1);
     rozvrzeni->addWidget(pInfo, 0);
     PanelyVytvoreny = true;
 }
@@ -100,10 +133,12 @@ void TView::Priprav(const TInfo& info) {
     Databaze = std::move(databaze);
     Aktivni = true;
 
-    if (!PanelyVytvoreny || !pOtazka || !pInfo)
+    if (!PanelyVytvoreny || !skOtazka || !pInfo)
         VytvorPanely();
+    skOtazka->show();
     pOtazka->show();
     pInfo->show();
+    skOtazka->verticalScrollBar()->setValue(0);
     Rozvrhni();
 
     const QFont pismo = PismoOtazky();
@@ -144,6 +179,7 @@ void TView::Priprav(const TInfo& info) {
 
     lbInfo = popisekNaPanelu(pInfo, QStringLiteral("Info:"), 10, 8);
     imgInfo = novyObrazek(pInfo, lbInfo->width() + 20, 6);
+    imgInfo->setObjectName(QStringLiteral("imgInfo"));
     nactiObrazek(imgInfo, QStringLiteral("grafika/yes_info.png"));
     imgInfo->show();
     lbInfoText = popisekNaPanelu(pInfo, QStringLiteral("Správná odpověď"), 0, 0);
@@ -157,6 +193,14 @@ void TView::Priprav(const TInfo& info) {
                                  w - 250, lbRezim->y() + lbRezim->height() + 10);
     lbUzivatel->setAlignment(Qt::AlignCenter);
     lbRezim->setObjectName(QStringLiteral("lbRezim"));
+    PojmenujProCtecku();
+
+    // The picture enlarged: a click on it, or the key Z.
+    imgObrazek->installEventFilter(zvetseni_.get());
+    imgObrazek->setCursor(Qt::PointingHandCursor);
+    klavesaZvetseni_ = new QShortcut(QKeySequence(kKlavesaZvetseni), Info.HlavniFormular);
+    QObject::connect(klavesaZvetseni_, &QShortcut::activated, pOtazka,
+                     [this] { ZvetsitObrazek(); });
     lbUzivatel->setObjectName(QStringLiteral("lbUzivatel"));
 }
 
@@ -172,9 +216,12 @@ void TView::VyplnOdpoved(TextovePole* box, QChar pismeno) {
 void TView::ZobrazOtazku(int cislo, const QString& poradi) {
     imgObrazek->hide();
     obrazekNacten = false;
+    skOtazka->verticalScrollBar()->setValue(0);
     Databaze->Nacti(cislo);
-    if (!Databaze->Platna)
+    if (!Databaze->Platna) {
+        NastavVyskuPanelu(0);
         return;
+    }
 
     lbCislo->setText(
         QStringLiteral("Otázka číslo %1; Kód dle věstníku MDS: %2").arg(cislo).arg(Databaze->Kod));
@@ -225,10 +272,31 @@ void TView::PrehodOdpovedi(const QString& poradi) {
 }
 
 void TView::Rozmisti() {
-    const int w = pOtazka->width();
+    // Laid out at the visible width; a question longer than the visible part is laid out
+    // again beside the scroll bar it then needs.
+    const QSize viditelne = Viditelne();
+    int spodek = RozmistiNaSirku(viditelne.width());
+    if (spodek + RezervaDole() > viditelne.height()) {
+        const int uzsi = viditelne.width() - skOtazka->verticalScrollBar()->sizeHint().width();
+        spodek = RozmistiNaSirku(uzsi);
+    }
+    spodekObsahu_ = spodek;
+    NastavVyskuPanelu(spodek + RezervaDole());
+    if (obrazekNacten)
+        imgObrazek->show();
+}
+
+int TView::RozmistiNaSirku(int w) {
     const int velikost = PismoOtazky().pointSize();
     const bool obrazek = obrazekNacten;
 
+    // The heading wraps rather than being cut when the font is too wide for one line.
+    lbCislo->setWordWrap(false);
+    lbCislo->adjustSize();
+    if (lbCislo->width() > w - 16) {
+        lbCislo->setWordWrap(true);
+        lbCislo->resize(w - 16, lbCislo->heightForWidth(w - 16));
+    }
     mO->move(8, lbCislo->y() + lbCislo->height() + 2);
     mO->resize(w - 16, 1);
     mO->resize(w - 16, mO->vyskaProText(velikost));
@@ -254,15 +322,59 @@ void TView::Rozmisti() {
     };
     podOdpovedi(lbB, mB, mA);
     podOdpovedi(lbC, mC, mB);
-    if (obrazek)
-        imgObrazek->show();
 
     imgA->move(8, mA->y());
     imgB->move(8, mB->y());
     imgC->move(8, mC->y());
+
+    int spodek =
+        std::max({mA->geometry().bottom(), mB->geometry().bottom(), mC->geometry().bottom()});
+    if (obrazek)
+        spodek = std::max(spodek, imgObrazek->geometry().bottom());
+    return spodek + 8;
+}
+
+// Names for a screen reader of the controls that show no text of their own.
+void TView::PojmenujProCtecku() {
+    mO->setAccessibleName(QStringLiteral("Text otázky"));
+    const std::pair<QWidget*, const char*> nazvy[] = {
+        {mA, "Odpověď a)"},
+        {mB, "Odpověď b)"},
+        {mC, "Odpověď c)"},
+        {imgA, "Značka u odpovědi a)"},
+        {imgB, "Značka u odpovědi b)"},
+        {imgC, "Značka u odpovědi c)"},
+        {imgObrazek, "Obrázek k otázce"},
+        {imgInfo, "Značka správné odpovědi"},
+    };
+    for (const auto& [w, nazev] : nazvy)
+        w->setAccessibleName(QString::fromUtf8(nazev));
+    imgObrazek->setAccessibleDescription(
+        QStringLiteral("Klepnutím nebo klávesou Z obrázek zvětšíte."));
+}
+
+void TView::ZvetsitObrazek() {
+    if (Aktivni && obrazekNacten && Databaze && Databaze->Platna)
+        UkazZvetsenyObrazek(Info.HlavniFormular, Databaze->Obrazek);
+}
+
+bool TView::KlikNaObrazek::eventFilter(QObject*, QEvent* udalost) {
+    // The key where a field that takes letters has the focus (browse mode's number),
+    // which keeps the shortcut from it.
+    const bool klavesa = udalost->type() == QEvent::KeyPress &&
+                         static_cast<QKeyEvent*>(udalost)->key() == kKlavesaZvetseni &&
+                         static_cast<QKeyEvent*>(udalost)->modifiers() == Qt::NoModifier;
+    const bool klik = udalost->type() == QEvent::MouseButtonPress &&
+                      static_cast<QMouseEvent*>(udalost)->button() == Qt::LeftButton;
+    if (!klavesa && !klik)
+        return false;
+    zpravy::zachyt(view_.Info.HlavniFormular, [&] { view_.ZvetsitObrazek(); });
+    return true;
 }
 
 void TView::Ukonci() {
+    delete klavesaZvetseni_;
+    klavesaZvetseni_ = nullptr;
     for (QWidget* w : std::initializer_list<QWidget*>{imgA, imgB, imgC, imgObrazek, mA, mB, mC, mO,
                                                       lbCislo, lbA, lbB, lbC, imgInfo, lbInfo,
                                                       lbInfoText, lbRezim, lbUzivatel})
@@ -270,8 +382,8 @@ void TView::Ukonci() {
     imgA = imgB = imgC = imgObrazek = nullptr;
     mA = mB = mC = mO = nullptr;
     lbCislo = lbA = lbB = lbC = imgInfo = lbInfo = lbInfoText = lbRezim = lbUzivatel = nullptr;
-    if (pOtazka)
-        pOtazka->hide();
+    if (skOtazka)
+        skOtazka->hide();
     if (pInfo)
         pInfo->hide();
     Databaze.reset();
@@ -313,7 +425,7 @@ void TProhlizeni::Spustit(const TInfo& info) {
     QPalette zluta = pNaPrani->palette();
     zluta.setColor(QPalette::Window, QColor(255, 255, 0));
     pNaPrani->setPalette(zluta);
-    pNaPrani->setGeometry(pOtazka->width() - 158, pOtazka->height() - 64, 150, 56);
+    pNaPrani->setGeometry(pOtazka->width() - 158, pOtazka->height() - 64, 150, kVyskaNaPrani);
 
     lbNaPrani = new QLabel(QStringLiteral("Prohlížení na přání"), pNaPrani);
     QFont tucne = lbNaPrani->font();
@@ -334,13 +446,25 @@ void TProhlizeni::Spustit(const TInfo& info) {
         zpravy::zachyt(pOtazka, [&] { seCisloChanged(hodnota); });
     });
     pNaPrani->show();
+    seCislo->installEventFilter(zvetseni_.get());
+    seCislo->setAccessibleName(QStringLiteral("Číslo otázky"));
     seCislo->setFocus();
 
     Ukaz(1, QStringLiteral("ABC"));
 }
 
+int TProhlizeni::RezervaDole() const {
+    return kVyskaNaPrani + 2 * 8;
+}
+
+void TProhlizeni::UmistiNaPrani() {
+    if (pNaPrani)
+        pNaPrani->move(pOtazka->width() - 158, pOtazka->height() - 64);
+}
+
 void TProhlizeni::Ukaz(int cislo, const QString& poradi) {
     ZobrazOtazku(cislo, poradi);
+    UmistiNaPrani();
     if (Databaze->Platna) {
         ZobrazOdpovedi(true);
         mPoznamka->hide();

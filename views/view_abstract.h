@@ -5,23 +5,30 @@
 // kept (hidden) between runs: pOtazka with the question, pInfo the strip below it. The
 // per-run controls are built by Priprav and freed by Ukonci. The question itself comes
 // from the view's own TOtazka, opened at the start of every run.
+//
+// pOtazka stands in a scroll area (skOtazka). While the question fits, the panel is
+// exactly the visible area and the layout is the fixed one; when a large font makes it
+// longer, the panel grows downwards and a vertical scroll bar appears, so that the
+// question, every answer and the picture stay reachable and nothing overlaps.
 #pragma once
 
 #include "core/XML_otazky.h"
 #include "widgets/info.h"
 
 #include <QPointer>
+#include <QScrollArea>
 #include <QWidget>
 
 #include <memory>
 
 class QLabel;
 class QSpinBox;
+class QShortcut;
 class TextovePole;
 
 class TView {
 public:
-    TView() = default;
+    TView();
     virtual ~TView();
     TView(const TView&) = delete;
     TView& operator=(const TView&) = delete;
@@ -43,15 +50,29 @@ public:
 
     // For the windows and tests that look at the panel.
     QWidget* PanelOtazky() const { return pOtazka; }
+    QScrollArea* PosuvOtazky() const { return skOtazka; }
+    // The height of the question's content laid out by Rozmisti.
+    int SpodekObsahu() const { return spodekObsahu_; }
     QWidget* PanelInfo() const { return pInfo; }
 
 protected:
     // Lays out the main window again so that the panels have their final sizes.
     void Rozvrhni();
+    // The visible part of the question panel.
+    QSize Viditelne() const;
+    // Makes the panel as tall as vyska (at least the visible height): with a scroll bar
+    // when it is taller.
+    void NastavVyskuPanelu(int vyska);
+    // The picture of the shown question in a window of its own, twice its size.
+    void ZvetsitObrazek();
+
+    // Room the view needs below the question's content (browse mode's box).
+    virtual int RezervaDole() const { return 0; }
     QFont PismoOtazky() const;
 
     TInfo Info;
     std::unique_ptr<TOtazka> Databaze;
+    QPointer<QScrollArea> skOtazka;
     QPointer<QWidget> pOtazka;
     QPointer<QWidget> pInfo;
     QLabel* imgA = nullptr;
@@ -74,8 +95,27 @@ protected:
     bool Aktivni = false;
     bool PanelyVytvoreny = false;
 
+protected:
+    // Opens the enlarged picture on a click on it, or on the key where a field keeps
+    // the shortcut from the view.
+    class KlikNaObrazek : public QObject {
+    public:
+        explicit KlikNaObrazek(TView& view) : view_(view) {}
+        bool eventFilter(QObject* objekt, QEvent* udalost) override;
+
+    private:
+        TView& view_;
+    };
+    std::unique_ptr<KlikNaObrazek> zvetseni_;
+
 private:
     void VytvorPanely();
+    void PojmenujProCtecku();
+    QShortcut* klavesaZvetseni_ = nullptr;
+    // Places the question, the answers and the picture at the given panel width; returns
+    // the bottom of the content.
+    int RozmistiNaSirku(int w);
+    int spodekObsahu_ = 0;
     // The shown question's picture was found and loaded (a picture that cannot be
     // loaded is left out and the question laid out as one without a picture).
     bool obrazekNacten = false;
@@ -96,7 +136,13 @@ public:
 
     QSpinBox* VolbaCisla() const { return seCislo; }
 
+protected:
+    int RezervaDole() const override;
+
 private:
+    // The "Prohlížení na přání" box at the bottom right of the panel, below the
+    // question when the question reaches down there.
+    void UmistiNaPrani();
     TextovePole* mPoznamka = nullptr;
     QWidget* pNaPrani = nullptr;
     QLabel* lbNaPrani = nullptr;
