@@ -5,22 +5,49 @@
 #include "core/pomocne_fce.h"
 #include "widgets/zpravy.h"
 
+#include <QEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 
 namespace {
 
-QScrollBar* posuvnik(QWidget* rodic, const char* jmeno, int y) {
+QScrollBar* posuvnik(QWidget* rodic, const char* jmeno, int y, const QString& nazev) {
     auto* p = new QScrollBar(Qt::Horizontal, rodic);
     p->setObjectName(QString::fromLatin1(jmeno));
     p->setGeometry(16, y, 268, 16);
     p->setSingleStep(1);
     p->setPageStep(10);
-    // Qt's scroll bars invert the arrow keys; here Left means fewer, Right more.
+    // Qt's scroll bars invert the arrow keys; here Left means fewer, Right more. A scroll
+    // bar takes no focus of its own: these take it by Tab and by a click, and then move
+    // by the arrows, Page Up/Down, Home and End.
     p->setInvertedControls(false);
+    p->setFocusPolicy(Qt::StrongFocus);
+    p->setAccessibleName(nazev);
     return p;
 }
+
+// A scroll bar draws no focus: the frame around the one that has it shows where the keys
+// go.
+class RamecekFokusu : public QObject {
+public:
+    explicit RamecekFokusu(QFrame* ramecek) : ramecek_(ramecek) {}
+    bool eventFilter(QObject* objekt, QEvent* udalost) override {
+        auto* w = static_cast<QWidget*>(objekt);
+        if (udalost->type() == QEvent::FocusIn) {
+            ramecek_->setGeometry(w->geometry().adjusted(-3, -3, 3, 3));
+            ramecek_->show();
+            ramecek_->lower();
+        } else if (udalost->type() == QEvent::FocusOut) {
+            ramecek_->hide();
+        }
+        return false;
+    }
+
+private:
+    QFrame* ramecek_;
+};
 
 } // namespace
 
@@ -50,7 +77,7 @@ TDotazProcvicovaniZkouseni::TDotazProcvicovaniZkouseni(QWidget* vlastnik, const 
     lbNadpis->move(16, 6);
 
     lbPocetOtazek = NovyPopisek(this, "lbPocetOtazek", QStringLiteral("Počet otázek:"), 16, 28);
-    cbPocetOtazek = posuvnik(this, "cbPocetOtazek", 43);
+    cbPocetOtazek = posuvnik(this, "cbPocetOtazek", 43, QStringLiteral("Počet otázek"));
     cbPocetOtazek->setRange(1, std::max(c, 1));
     cbPocetOtazek->setValue(VychoziPocet(std::max(c, 1)));
     lbPocetOtazek->setText(QStringLiteral("Počet otázek: %1").arg(cbPocetOtazek->value()));
@@ -58,7 +85,7 @@ TDotazProcvicovaniZkouseni::TDotazProcvicovaniZkouseni(QWidget* vlastnik, const 
 
     lbZacitOtazkou =
         NovyPopisek(this, "lbZacitOtazkou", QStringLiteral("Začít otázkou: 1"), 16, 63);
-    cbZacitOtazkou = posuvnik(this, "cbZacitOtazkou", 78);
+    cbZacitOtazkou = posuvnik(this, "cbZacitOtazkou", 78, QStringLiteral("Začít otázkou"));
     cbZacitOtazkou->setRange(1, std::max(c, 1));
     cbZacitOtazkou->setValue(1);
     if (postupnyVyber_ && c > 0) {
@@ -81,6 +108,18 @@ TDotazProcvicovaniZkouseni::TDotazProcvicovaniZkouseni(QWidget* vlastnik, const 
     connect(cbZacitOtazkou, &QScrollBar::valueChanged, this,
             &TDotazProcvicovaniZkouseni::cbZacitOtazkouChange);
     connect(btnStart, &QPushButton::clicked, this, &TDotazProcvicovaniZkouseni::btnStartClick);
+    frFokus = new QFrame(this);
+    frFokus->setObjectName(QStringLiteral("frFokus"));
+    frFokus->setFrameShape(QFrame::Box);
+    QPalette zvyrazneni = frFokus->palette();
+    zvyrazneni.setColor(QPalette::WindowText, zvyrazneni.color(QPalette::Highlight));
+    frFokus->setPalette(zvyrazneni);
+    frFokus->setLineWidth(2);
+    frFokus->hide();
+    fokus_ = std::make_unique<RamecekFokusu>(frFokus);
+    for (QScrollBar* p : {cbPocetOtazek, cbZacitOtazkou})
+        p->installEventFilter(fokus_.get());
+
     setTabOrder(cbPocetOtazek, cbZacitOtazkou);
     setTabOrder(cbZacitOtazkou, btnStart);
     cbPocetOtazek->setFocus();

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+class QFrame;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -41,6 +42,8 @@ public:
     QScrollBar* cbZacitOtazkou = nullptr;
     QLabel* lbZacitOtazkou = nullptr;
     QPushButton* btnStart = nullptr;
+    // Drawn around the scroll bar that has the keyboard's focus.
+    QFrame* frFokus = nullptr;
 
 private:
     void FormClose();
@@ -48,6 +51,7 @@ private:
     std::vector<TVybranaOtazka>& vybraneOtazky_;
     std::vector<TKandidat> kandidati_;
     std::unique_ptr<TOtazka> databaze_;
+    std::unique_ptr<QObject> fokus_;
     bool postupnyVyber_ = false;
     bool zavreno_ = false;
     // A bar moved by the other bar's rule only updates its label.
