@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QCollator>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -63,8 +64,47 @@ TProfilSprava::TProfilSprava(QWidget* vlastnik, TProfil& AktualniProfil)
         Vybrano = false;
         done(QDialog::Rejected);
     });
+    lbProfil->setAccessibleName(QStringLiteral("Profily uživatelů"));
+    lbProfil->installEventFilter(this);
     FormCreate();
     lbProfil->setFocus();
+}
+
+// The first Down, Up, Home or End in a list where nothing is chosen yet chooses a name
+// (the list shows a current name that is not selected, and would otherwise move past
+// it); Enter on a chosen name chooses the profile like "Vybrat profil".
+bool TProfilSprava::eventFilter(QObject* objekt, QEvent* udalost) {
+    if (objekt != lbProfil || udalost->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(objekt, udalost);
+    const auto* klavesa = static_cast<QKeyEvent*>(udalost);
+    const bool vybrano = !lbProfil->selectedItems().isEmpty();
+    if ((klavesa->key() == Qt::Key_Return || klavesa->key() == Qt::Key_Enter) && vybrano) {
+        btnVyberClick();
+        return true;
+    }
+    if (vybrano || lbProfil->count() == 0)
+        return QDialog::eventFilter(objekt, udalost);
+    int radek = -1;
+    const int aktualni = lbProfil->currentRow();
+    switch (klavesa->key()) {
+    case Qt::Key_Down:
+        radek = aktualni >= 0 ? aktualni : 0;
+        break;
+    case Qt::Key_Up:
+        radek = aktualni >= 0 ? aktualni : lbProfil->count() - 1;
+        break;
+    case Qt::Key_Home:
+        radek = 0;
+        break;
+    case Qt::Key_End:
+        radek = lbProfil->count() - 1;
+        break;
+    default:
+        return QDialog::eventFilter(objekt, udalost);
+    }
+    lbProfil->setCurrentRow(radek, QItemSelectionModel::ClearAndSelect);
+    lbProfilClick();
+    return true;
 }
 
 void TProfilSprava::FormCreate() {

@@ -26,6 +26,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* udalost) override;
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
 private:
     void FormCreate();
