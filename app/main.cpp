@@ -310,7 +310,12 @@ bool THlavniFormular::Prihlasit() {
 
 void THlavniFormular::ObnovitStav() {
     const TProfil& p = *aktualniProfil;
-    Panely[1]->setText(p.Nazev);
+    // A long name is shortened to the panel's width; the whole one shows as its hint.
+    const QString jmeno = Panely[1]->fontMetrics().elidedText(
+        p.Nazev, Qt::ElideRight, Panely[1]->contentsRect().width() - 4);
+    Panely[1]->setText(jmeno);
+    Panely[1]->setToolTip(
+        jmeno == p.Nazev ? QString() : QStringLiteral("<p>%1</p>").arg(p.Nazev.toHtmlEscaped()));
     Panely[2]->setText(QStringLiteral("Skupina: ") + p.Skupina);
     Zvolenskupina1->setText(QStringLiteral("Z&volená skupina: ") + p.Skupina);
     Zobrazitstavovdek1->setChecked(p.Stavovy_radek);
@@ -362,6 +367,10 @@ void THlavniFormular::Pejmenovat1Click() {
     dotaz.setTextValue(QString());
     dotaz.setOkButtonText(QStringLiteral("&OK"));
     dotaz.setCancelButtonText(QStringLiteral("&Storno"));
+    // Wide enough for its caption with the profile's name (the title bar would cut it).
+    dotaz.resize(std::max(dotaz.sizeHint().width(),
+                          dotaz.fontMetrics().horizontalAdvance(dotaz.windowTitle()) + 140),
+                 dotaz.sizeHint().height());
     Vycentruj(&dotaz, this);
     if (dotaz.exec() != QDialog::Accepted)
         return;

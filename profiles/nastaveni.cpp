@@ -16,9 +16,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTextDocument>
 #include <QTextEdit>
 
+#include <cmath>
+
 namespace {
+
+constexpr int kVyskaUkazky = 80;
 
 QTextEdit* poznamka(QWidget* rodic, const QString& text) {
     auto* m = new QTextEdit(rodic);
@@ -168,8 +173,9 @@ void TSetup::VytvorVyberAPismo() {
     lbUkazka = new QLabel(QStringLiteral("Ukázka:"), gbPismo);
     mUkazka = poznamka(gbPismo, QStringLiteral("Vzorový text"));
     mUkazka->setObjectName(QStringLiteral("mUkazka"));
+    mUkazka->setAccessibleName(QStringLiteral("Ukázka písma"));
     mUkazka->setAlignment(Qt::AlignCenter);
-    mUkazka->setFixedHeight(80);
+    mUkazka->setFixedHeight(kVyskaUkazky);
     pismo->addWidget(lbFont, 0, 0);
     pismo->addWidget(cbFont, 0, 1);
     pismo->addWidget(lbVelikost, 1, 0);
@@ -227,6 +233,17 @@ void TSetup::seVelikostChanged(int velikost) {
     QFont ukazka = mUkazka->font();
     ukazka.setPointSize(velikost);
     mUkazka->setFont(ukazka);
+    // The sample shows whole at every size: the preview (80 px at the usual sizes)
+    // grows with it, and the window with the preview.
+    QTextDocument* dokument = mUkazka->document();
+    dokument->setTextWidth(mUkazka->viewport()->width());
+    const int potreba =
+        static_cast<int>(std::ceil(dokument->size().height())) + 2 * mUkazka->frameWidth();
+    const int vyska = std::max(kVyskaUkazky, potreba);
+    if (vyska != mUkazka->height()) {
+        mUkazka->setFixedHeight(vyska);
+        setFixedSize(sizeHint());
+    }
 }
 
 void TSetup::btnOKClick() {

@@ -79,6 +79,20 @@ TPZVyhodnoceni::TPZVyhodnoceni(QWidget* vlastnik)
     connect(btnOK, &QPushButton::clicked, this, &TPZVyhodnoceni::btnOKClick);
 }
 
+// The protocol line on one line: the window is widened as far as it needs (the menu
+// path at its end must not break), the heading and the button stay centred.
+void TPZVyhodnoceni::Rozsir() {
+    const QFontMetrics metriky(lbProtokol->font());
+    int sirka = 350;
+    for (const QString& t : {kProtokolNevytvoren, kProtokolVytvoren, kProtokolSelhal})
+        sirka = std::max(sirka, lbProtokol->x() + metriky.horizontalAdvance(t) + 12);
+    setFixedSize(sirka, height());
+    lbProtokol->setFixedWidth(sirka - lbProtokol->x() - 8);
+    lbProtokol->resize(lbProtokol->width(), lbProtokol->heightForWidth(lbProtokol->width()));
+    lbNadpis->move((sirka - lbNadpis->width()) / 2, lbNadpis->y());
+    btnOK->move((sirka - btnOK->width()) / 2, btnOK->y());
+}
+
 void TPZVyhodnoceni::Vypln(const TUdajeVyhodnoceni& u) {
     text(lbNadpis, u.Zkouseni ? QStringLiteral("Vyhodnocení zkoušení")
                               : QStringLiteral("Vyhodnocení procvičování"));
@@ -94,6 +108,7 @@ void TPZVyhodnoceni::Vypln(const TUdajeVyhodnoceni& u) {
         text(lbProtokol, kProtokolVytvoren);
     else if (u.Protokol == StavProtokolu::Selhal)
         text(lbProtokol, kProtokolSelhal);
+    Rozsir();
 
     if (u.Zkouseni) {
         // Without the hint line the remaining four lines are spread evenly.

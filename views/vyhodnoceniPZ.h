@@ -48,6 +48,9 @@ public:
     QLabel* lbUspesnost = nullptr;
     QLabel* lbProtokol = nullptr;
     QPushButton* btnOK = nullptr;
+
+private:
+    void Rozsir();
 };
 
 inline const QString kProtokolNevytvoren =
