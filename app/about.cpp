@@ -96,6 +96,7 @@ TOProgramu::TOProgramu(QWidget* vlastnik) : QDialog(vlastnik) {
     mrizka->addLayout(udaje, 1, 1, 1, 2);
 
     Memo1 = new QPlainTextEdit(kPopisProgramu, panel);
+    Memo1->setAccessibleName(QStringLiteral("Popis programu"));
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -31,6 +31,7 @@ THistorie::THistorie(QWidget* vlastnik) : QDialog(vlastnik) {
     auto* svisle = new QVBoxLayout(this);
     svisle->setContentsMargins(0, 0, 0, 0);
     Memo1 = new QPlainTextEdit(TextHistorie(), this);
+    Memo1->setAccessibleName(QStringLiteral("Historie oprav a aktualizací"));
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -16,6 +16,7 @@ TNapovedaForm::TNapovedaForm(QWidget* vlastnik) : QDialog(vlastnik) {
     auto* svisle = new QVBoxLayout(this);
     svisle->setContentsMargins(0, 0, 0, 0);
     TextBrowser1 = new QTextBrowser(this);
+    TextBrowser1->setAccessibleName(QStringLiteral("Nápověda"));
     TextBrowser1->setObjectName(QStringLiteral("TextBrowser1"));
     TextBrowser1->setOpenLinks(true);
     TextBrowser1->setOpenExternalLinks(false);

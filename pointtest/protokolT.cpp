@@ -52,6 +52,7 @@ TTProtokol::TTProtokol(QWidget* vlastnik, const TXMLProtokolType& zaznam)
     PevneOkno(this, 440, 470);
 
     mProtokol = new QPlainTextEdit(this);
+    mProtokol->setAccessibleName(QStringLiteral("Protokol testu"));
     mProtokol->setObjectName(QStringLiteral("mProtokol"));
     mProtokol->setGeometry(0, 0, 440, 425);
     QFont pismo(QStringLiteral("Courier New"));

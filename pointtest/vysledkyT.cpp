@@ -31,6 +31,7 @@ TTVysledky::TTVysledky(QWidget* vlastnik, const QString& profil)
     PevneOkno(this, 400, 300);
 
     sgTab = new QTableView(this);
+    sgTab->setAccessibleName(QStringLiteral("Seznam testů"));
     sgTab->setObjectName(QStringLiteral("sgTab"));
     sgTab->setGeometry(4, 6, 392, 248);
     model_ = new ModelRadku({QStringLiteral("Datum a čas"), QStringLiteral("Skupina"),

@@ -40,6 +40,7 @@ TPZVysledky::TPZVysledky(QWidget* vlastnik, const QString& profil, std::uint8_t 
         zpravy::chyba(vlastnik, necitelne_);
 
     sgTab = new QTableView(this);
+    sgTab->setAccessibleName(QStringLiteral("Seznam výsledků"));
     sgTab->setObjectName(QStringLiteral("sgTab"));
     sgTab->setGeometry(4, 4, 545, 280);
     model_ = new ModelRadku({QStringLiteral("Datum vystavení"), QStringLiteral("Čas"),
