@@ -26,6 +26,7 @@
 #include "views/rezimy.h"
 #include "views/textove_pole.h"
 #include "widgets/zpravy.h"
+#include "widgets/zvetseny_obrazek.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -192,6 +193,23 @@ void Prohlizeni(THlavniFormular& okno) {
         cislo->setValue(559);
     Snimek(&okno, QStringLiteral("prohlizeni"));
     okno.Konec_rezimu1->trigger();
+
+    // The same question in a 36-point font: the panel scrolls; then its picture enlarged.
+    TProfil& profil = okno.AktualniProfil();
+    const int velikost = profil.Pismo_velikost;
+    profil.Pismo_velikost = 36;
+    okno.Prohletotzky1->trigger();
+    if (QSpinBox* cislo = profil.Prohlizeni->VolbaCisla())
+        cislo->setValue(559);
+    Snimek(&okno, QStringLiteral("prohlizeni_36"));
+    Na<TZvetsenyObrazek>("TZvetsenyObrazek", [](TZvetsenyObrazek* z) {
+        Snimek(z, QStringLiteral("zvetseny_obrazek"));
+        QTest::keyClick(z, Qt::Key_Escape);
+    });
+    if (QSpinBox* cislo = profil.Prohlizeni->VolbaCisla())
+        QTest::keyClick(cislo, Qt::Key_Z);
+    okno.Konec_rezimu1->trigger();
+    profil.Pismo_velikost = velikost;
 }
 
 void Procvicovani(THlavniFormular& okno) {
