@@ -126,6 +126,19 @@ void UlozisteProfilu::Uloz() {
     }
 }
 
+QString UlozisteProfilu::Prejmenuj(const QString& novy) {
+    const QString stary = Nazev;
+    Nazev = novy;
+    try {
+        Uloz();
+    } catch (...) {
+        Nazev = stary;
+        throw;
+    }
+    // A history that cannot be used has nothing of the profile.
+    return Historie.Otevreno() ? Historie.PrejmenujProfil(stary, novy) : QString();
+}
+
 bool UlozisteProfilu::Smaz(const QString& nazev) {
     TXMLProfilType profil;
     for (const TXMLProfilType& p : XMLProfily.Profily()) {
@@ -164,6 +177,13 @@ bool UlozisteProfilu::Smaz(const QString& nazev) {
         } catch (const KolomatChyba& e) {
             nezdarilo << e.text();
         }
+    }
+    // The answer history goes with the profile's records (a history that cannot be
+    // used has nothing of it).
+    if (Historie.Otevreno()) {
+        const QString chyba = Historie.SmazProfil(nazev);
+        if (!chyba.isEmpty())
+            nezdarilo << chyba;
     }
     if (!nezdarilo.isEmpty())
         throw KolomatChyba(QStringLiteral("Profil \"%1\" byl smazán, ale jeho záznamy se "

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "core/XML_profily.h"
+#include "core/historie.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,14 +37,18 @@ public:
     // Appends a profile with the default settings and saves (nothing when the name
     // exists). Throws KolomatChyba when it cannot save; the profile is then not added.
     void Vytvor(const QString& nazev, const QString& heslo);
-    // Removes the profile of exactly that name and its records in Vysledky.xml and
-    // Protokoly.xml. All three files are read before any is changed: when one cannot be
-    // read, nothing is deleted and KolomatChyba says which. False when no profile has
-    // exactly that name.
+    // Removes the profile of exactly that name and its records in Vysledky.xml,
+    // Protokoly.xml and the answer history. All three files are read before any is
+    // changed: when one cannot be read, nothing is deleted and KolomatChyba says which.
+    // False when no profile has exactly that name.
     bool Smaz(const QString& nazev);
     // Writes the fields into the logged-in profile and saves. Throws KolomatChyba when
     // it cannot save; the document is then as before.
     void Uloz();
+    // Renames the logged-in profile and saves, as Uloz (the name is as before when it
+    // throws); its answer history and marks follow. Returns "" or the message of a
+    // history that could not follow.
+    QString Prejmenuj(const QString& novy);
 
     // The names of all stored profiles, in file order.
     QStringList Nazvy() const;
@@ -57,6 +62,9 @@ public:
     bool Postupny_vyber = false;
     QString Pismo_font;
     int Pismo_velikost = 0;
+
+    // The answer history of all profiles (opened by the program at its start).
+    HistorieOdpovedi Historie;
 
 private:
     TXMLProfilyType XMLProfily;

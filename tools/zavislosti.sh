@@ -7,7 +7,8 @@ set -euo pipefail
 
 balicky=(
     g++ cmake ninja-build python3        # the build and the test servers
-    qt6-base-dev libpugixml-dev          # Qt 6 Widgets/Network/Test, the XML reader
+    qt6-base-dev libpugixml-dev          # Qt 6 Widgets/Network/Test/Sql, the XML reader
+    libqt6sql6-sqlite                    # the SQLite driver of the answer history
     libbenchmark-dev curl                # bench/ (curl: the download benchmark)
     fonts-liberation2                    # metric-compatible "Arial" and "Courier New"
     clang libclang-rt-14-dev             # the sanitizer build and the fuzz targets
