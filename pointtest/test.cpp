@@ -1,5 +1,6 @@
 #include "pointtest/test.h"
 
+#include "core/historie.h"
 #include "core/obrazek_otazky.h"
 #include "core/pomocne_fce.h"
 #include "widgets/okna.h"
@@ -488,6 +489,7 @@ void TTestForm::btnVyhodnotitClick() {
     Timer1->stop();
     bezi_ = false;
     test_->Vyhodnot(databaze_->Dokument());
+    ZapsatDoHistorie();
 
     const bool chceProtokol = TextNaBool(info_.Protokoly.mid(2, 1));
     const bool zapsan = chceProtokol && ZapisProtokol();
@@ -497,6 +499,24 @@ void TTestForm::btnVyhodnotitClick() {
     else if (!zapsan)
         nastavText(lbProtokol, QStringLiteral("Protokol z testu se nepodařilo uložit!"));
     PrepniNaRevizi();
+}
+
+// Every position of the evaluated test goes to the answer history; a history that
+// cannot be written is told, and the test's own record is kept as always.
+void TTestForm::ZapsatDoHistorie() {
+    if (!info_.Historie)
+        return;
+    std::vector<ZaznamOdpovedi> odpovedi;
+    const QDateTime ted = QDateTime::currentDateTime();
+    for (int p = 1; p <= kOtazekTestu; ++p) {
+        const TOtazkaTestu& o = (*test_)[p];
+        odpovedi.push_back({info_.Nazev, ted, kRezimTest, o.SkutCislo,
+                            databaze_->Dokument()[o.Index].Kod(), o.Odpoved,
+                            !o.Odpoved.isEmpty() && o.Odpoved == test_->Spravne(p), false});
+    }
+    const QString chyba = info_.Historie->Zapsat(odpovedi);
+    if (!chyba.isEmpty())
+        zpravy::chyba(this, chyba);
 }
 
 bool TTestForm::ZapisProtokol() {

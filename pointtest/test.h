@@ -93,6 +93,7 @@ private:
     void ZvetsitObrazek();
     void ObarviPanely();
     void ObarviRevizi();
+    void ZapsatDoHistorie();
     // Writes the protocol record; false (after telling the user why) when it failed.
     bool ZapisProtokol();
     void PrepniNaRevizi();

@@ -83,6 +83,11 @@ private slots:
         Spust(prvni, slozka.cesta());
         QVERIFY(prvni.waitForStarted(10000));
         QTRY_VERIFY_WITH_TIMEOUT(DrzitelZamku(slozka.cesta()) == prvni.processId(), 20000);
+        // The answer history is made at the start too: written and its journal gone.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QFileInfo(slozka.cesta(QStringLiteral("Historie.db"))).size() > 0 &&
+                !QFileInfo::exists(slozka.cesta(QStringLiteral("Historie.db-journal"))),
+            20000);
         const QStringList pred = Obsah(slozka.cesta());
 
         // The second start says why, ends with a non-zero status and touches nothing.

@@ -1,6 +1,7 @@
 #include "views/rezimy.h"
 
 #include "core/chyba.h"
+#include "core/historie.h"
 #include "core/pomocne_fce.h"
 #include "views/textove_pole.h"
 #include "widgets/okna.h"
@@ -171,6 +172,7 @@ void TViewPrZk::Sestavit(const TInfo& info) {
     ceka = false;
     BezC = false;
     pocitadla = {};
+    historieHlasena_ = false;
 
     pInfo->setFixedHeight(kVyskaPruhu);
     Rozvrhni();
@@ -496,9 +498,11 @@ void TViewPrZk::Potvrdit() {
         return;
     if (ceka) {
         ++pocitadla.Zodpovezeno;
+        const QString zvoleno = ZvolenaPismena();
         const bool ok = Vyhodnotit(Databaze->Spravne);
         if (ok)
             ++pocitadla.Spravnych;
+        ZapsatDoHistorie(zvoleno, ok, false);
         Zapocitat(ok);
         Oznam(ok);
         NastavPocitadlo(2, QStringLiteral("Úspěšnost: %1%").arg(pocitadla.Procenta()));
@@ -507,6 +511,27 @@ void TViewPrZk::Potvrdit() {
         KonecBehu(TextNaBool(Info.Protokoly.mid(zkouseni_ ? 1 : 0, 1)));
     } else {
         PolozAktualni();
+    }
+}
+
+QString TViewPrZk::ZvolenaPismena() const {
+    QString pismena;
+    for (int slot = 0; slot < 3; ++slot)
+        if (!znacka(slot)->isHidden() && slot < poradiOdpovedi_.size())
+            pismena += poradiOdpovedi_.at(slot);
+    std::sort(pismena.begin(), pismena.end());
+    return pismena;
+}
+
+void TViewPrZk::ZapsatDoHistorie(const QString& zvoleno, bool spravne, bool napoveda) {
+    if (!Info.Historie)
+        return;
+    const QString chyba = Info.Historie->Zapsat(
+        {Info.Nazev, QDateTime::currentDateTime(), zkouseni_ ? kRezimZkouseni : kRezimProcvicovani,
+         beh.AktualniCislo(), Databaze->Kod, zvoleno, spravne, napoveda});
+    if (!chyba.isEmpty() && !historieHlasena_) {
+        historieHlasena_ = true;
+        zpravy::chyba(Info.HlavniFormular, chyba);
     }
 }
 
@@ -586,6 +611,8 @@ void TProcvicovani::Zapocitat(bool spravne) {
 void TProcvicovani::Napoveda() {
     if (!Aktivni || !ceka)
         return;
+    // A hint counts in the history as an answer not known.
+    ZapsatDoHistorie(ZvolenaPismena(), false, true);
     OznacitSpravnou();
     beh.Napoveda();
 }

@@ -68,6 +68,10 @@ protected:
     // The end of a run, when nothing is pending and nothing is left: the record (when
     // the flag is on), the evaluation window, the teardown, the idle menu.
     void KonecBehu(bool protokol);
+    // The catalogue's letters of the answers chosen now, in alphabetical order.
+    QString ZvolenaPismena() const;
+    // Logs the pending question's answer in the history; a failure is told once a run.
+    void ZapsatDoHistorie(const QString& zvoleno, bool spravne, bool napoveda);
     // Sets counter i (0..2); the second and third stay right-aligned with the first.
     void NastavPocitadlo(int i, const QString& text);
     // Places the text column and the counter column after the texts are set;
@@ -78,6 +82,7 @@ protected:
     QLabel* NovyPopisek(const QString& text, const char* jmeno);
 
     const bool zkouseni_;
+    bool historieHlasena_ = false;
     bool ceka = false;
     bool BezC = false;
     PocitadlaOdpovedi pocitadla;

@@ -1,5 +1,6 @@
 #include "views/view_abstract.h"
 
+#include "core/historie.h"
 #include "core/obrazek_otazky.h"
 #include "views/textove_pole.h"
 #include "widgets/okna.h"
@@ -50,7 +51,7 @@ TextovePole* novePole(QWidget* rodic, const QFont& pismo, int x) {
 
 } // namespace
 
-TView::TView() : zvetseni_(std::make_unique<KlikNaObrazek>(*this)) {}
+TView::TView() : ovladani_(std::make_unique<OvladaniPanelu>(*this)) {}
 
 TView::~TView() {
     if (Aktivni)
@@ -150,6 +151,16 @@ void TView::Priprav(const TInfo& info) {
 
     lbCislo = popisekNaPanelu(pOtazka, QString(), 8, 8);
     lbCislo->setFont(pismo);
+    lbOznacena = popisekNaPanelu(pOtazka, QStringLiteral("★ Označená otázka"), 0, 8);
+    lbOznacena->setObjectName(QStringLiteral("lbOznacena"));
+    QFont tucne = pismo;
+    tucne.setBold(true);
+    lbOznacena->setFont(tucne);
+    QPalette oranzova = lbOznacena->palette();
+    oranzova.setColor(QPalette::WindowText, QColor(192, 80, 0));
+    lbOznacena->setPalette(oranzova);
+    lbOznacena->adjustSize();
+    lbOznacena->hide();
     lbA = popisekNaPanelu(pOtazka, QStringLiteral("a)"), 30, 0);
     lbB = popisekNaPanelu(pOtazka, QStringLiteral("b)"), 30, 0);
     lbC = popisekNaPanelu(pOtazka, QStringLiteral("c)"), 30, 0);
@@ -196,11 +207,14 @@ void TView::Priprav(const TInfo& info) {
     PojmenujProCtecku();
 
     // The picture enlarged: a click on it, or the key Z.
-    imgObrazek->installEventFilter(zvetseni_.get());
+    imgObrazek->installEventFilter(ovladani_.get());
     imgObrazek->setCursor(Qt::PointingHandCursor);
     klavesaZvetseni_ = new QShortcut(QKeySequence(kKlavesaZvetseni), Info.HlavniFormular);
     QObject::connect(klavesaZvetseni_, &QShortcut::activated, pOtazka,
                      [this] { ZvetsitObrazek(); });
+    klavesaOznaceni_ = new QShortcut(QKeySequence(kKlavesaOznaceni), Info.HlavniFormular);
+    QObject::connect(klavesaOznaceni_, &QShortcut::activated, pOtazka,
+                     [this] { PrepniOznaceni(); });
     lbUzivatel->setObjectName(QStringLiteral("lbUzivatel"));
 }
 
@@ -218,6 +232,8 @@ void TView::ZobrazOtazku(int cislo, const QString& poradi) {
     obrazekNacten = false;
     skOtazka->verticalScrollBar()->setValue(0);
     Databaze->Nacti(cislo);
+    zobrazeneCislo_ = cislo;
+    UkazOznaceni();
     if (!Databaze->Platna) {
         NastavVyskuPanelu(0);
         return;
@@ -243,6 +259,7 @@ void TView::ZobrazOtazku(int cislo, const QString& poradi) {
         VyplnOdpoved(mB, pismeno(1));
     }
     PrehodOdpovedi(pouzite);
+    poradiOdpovedi_ = pouzite;
 
     if (!Databaze->Obrazek.isEmpty()) {
         const QPixmap obrazek = QPixmap::fromImage(
@@ -284,6 +301,7 @@ void TView::Rozmisti() {
     NastavVyskuPanelu(spodek + RezervaDole());
     if (obrazekNacten)
         imgObrazek->show();
+    PoRozmisteni();
 }
 
 int TView::RozmistiNaSirku(int w) {
@@ -297,7 +315,19 @@ int TView::RozmistiNaSirku(int w) {
         lbCislo->setWordWrap(true);
         lbCislo->resize(w - 16, lbCislo->heightForWidth(w - 16));
     }
-    mO->move(8, lbCislo->y() + lbCislo->height() + 2);
+    // The mark stands at the right end of the heading's line, or below it when the
+    // heading leaves no room.
+    int podNadpisem = lbCislo->y() + lbCislo->height();
+    if (!lbOznacena->isHidden()) {
+        const int vpravo = w - lbOznacena->width() - 8;
+        if (lbCislo->x() + lbCislo->width() + 16 <= vpravo) {
+            lbOznacena->move(vpravo, lbCislo->y());
+        } else {
+            lbOznacena->move(8, podNadpisem + 2);
+            podNadpisem = lbOznacena->y() + lbOznacena->height();
+        }
+    }
+    mO->move(8, podNadpisem + 2);
     mO->resize(w - 16, 1);
     mO->resize(w - 16, mO->vyskaProText(velikost));
 
@@ -358,27 +388,66 @@ void TView::ZvetsitObrazek() {
         UkazZvetsenyObrazek(Info.HlavniFormular, Databaze->Obrazek);
 }
 
-bool TView::KlikNaObrazek::eventFilter(QObject*, QEvent* udalost) {
-    // The key where a field that takes letters has the focus (browse mode's number),
-    // which keeps the shortcut from it.
-    const bool klavesa = udalost->type() == QEvent::KeyPress &&
-                         static_cast<QKeyEvent*>(udalost)->key() == kKlavesaZvetseni &&
-                         static_cast<QKeyEvent*>(udalost)->modifiers() == Qt::NoModifier;
+bool TView::OvladaniPanelu::eventFilter(QObject*, QEvent* udalost) {
+    // The keys where a field that takes letters has the focus (browse mode's number),
+    // which keeps the shortcuts from it.
+    int klavesa = 0;
+    if (udalost->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(udalost);
+        if (k->modifiers() == Qt::NoModifier)
+            klavesa = k->key();
+    }
     const bool klik = udalost->type() == QEvent::MouseButtonPress &&
                       static_cast<QMouseEvent*>(udalost)->button() == Qt::LeftButton;
-    if (!klavesa && !klik)
-        return false;
-    zpravy::zachyt(view_.Info.HlavniFormular, [&] { view_.ZvetsitObrazek(); });
-    return true;
+    if (klik || klavesa == kKlavesaZvetseni) {
+        zpravy::zachyt(view_.Info.HlavniFormular, [&] { view_.ZvetsitObrazek(); });
+        return true;
+    }
+    if (klavesa == kKlavesaOznaceni) {
+        view_.PrepniOznaceni();
+        return true;
+    }
+    return false;
+}
+
+bool TView::ZobrazenaOznacena() const {
+    return Aktivni && Databaze && Databaze->Platna && Info.Historie &&
+           Info.Historie->JeOznacena(Info.Nazev, zobrazeneCislo_);
+}
+
+void TView::PrepniOznaceni() {
+    if (!Aktivni || !Databaze || !Databaze->Platna)
+        return;
+    if (!Info.Historie) {
+        zpravy::chyba(Info.HlavniFormular,
+                      QStringLiteral("Otázky nelze označovat, protože historie odpovědí není k "
+                                     "dispozici."));
+        return;
+    }
+    const QString chyba =
+        Info.Historie->NastavOznaceni(Info.Nazev, zobrazeneCislo_, !ZobrazenaOznacena());
+    if (!chyba.isEmpty())
+        zpravy::chyba(Info.HlavniFormular, chyba);
+    UkazOznaceni();
+    Rozmisti();
+}
+
+void TView::UkazOznaceni() {
+    if (lbOznacena)
+        lbOznacena->setVisible(ZobrazenaOznacena());
 }
 
 void TView::Ukonci() {
     delete klavesaZvetseni_;
     klavesaZvetseni_ = nullptr;
+    delete klavesaOznaceni_;
+    klavesaOznaceni_ = nullptr;
     for (QWidget* w : std::initializer_list<QWidget*>{imgA, imgB, imgC, imgObrazek, mA, mB, mC, mO,
-                                                      lbCislo, lbA, lbB, lbC, imgInfo, lbInfo,
-                                                      lbInfoText, lbRezim, lbUzivatel})
+                                                      lbCislo, lbOznacena, lbA, lbB, lbC, imgInfo,
+                                                      lbInfo, lbInfoText, lbRezim, lbUzivatel})
         delete w;
+    lbOznacena = nullptr;
+    zobrazeneCislo_ = 0;
     imgA = imgB = imgC = imgObrazek = nullptr;
     mA = mB = mC = mO = nullptr;
     lbCislo = lbA = lbB = lbC = imgInfo = lbInfo = lbInfoText = lbRezim = lbUzivatel = nullptr;
@@ -446,7 +515,7 @@ void TProhlizeni::Spustit(const TInfo& info) {
         zpravy::zachyt(pOtazka, [&] { seCisloChanged(hodnota); });
     });
     pNaPrani->show();
-    seCislo->installEventFilter(zvetseni_.get());
+    seCislo->installEventFilter(ovladani_.get());
     seCislo->setAccessibleName(QStringLiteral("Číslo otázky"));
     seCislo->setFocus();
 

@@ -26,6 +26,9 @@ class QSpinBox;
 class QShortcut;
 class TextovePole;
 
+// The key that marks or unmarks the question shown.
+inline constexpr Qt::Key kKlavesaOznaceni = Qt::Key_O;
+
 class TView {
 public:
     TView();
@@ -42,6 +45,10 @@ public:
     // order poradi (a permutation of "ABC": the letter at position 1 goes to slot a).
     void ZobrazOtazku(int cislo, const QString& poradi);
     void VyplnOdpoved(TextovePole* box, QChar pismeno);
+    // Marks the question shown, or unmarks a marked one, in the profile's history; a
+    // history that cannot be written is told and the mark stays as it was.
+    void PrepniOznaceni();
+    bool ZobrazenaOznacena() const;
     // Re-expresses the loaded question in display order (texts and correct letter).
     void PrehodOdpovedi(const QString& poradi);
     void Rozmisti();
@@ -66,8 +73,10 @@ protected:
     // The picture of the shown question in a window of its own, twice its size.
     void ZvetsitObrazek();
 
-    // Room the view needs below the question's content (browse mode's box).
+    // Room the view needs below the question's content (browse mode's box), and its
+    // place once the question is laid out.
     virtual int RezervaDole() const { return 0; }
+    virtual void PoRozmisteni() {}
     QFont PismoOtazky() const;
 
     TInfo Info;
@@ -94,24 +103,32 @@ protected:
     QLabel* lbUzivatel = nullptr;
     bool Aktivni = false;
     bool PanelyVytvoreny = false;
+    // The catalogue's letters of the answers in slots a), b), c) of the shown question.
+    QString poradiOdpovedi_;
 
 protected:
-    // Opens the enlarged picture on a click on it, or on the key where a field keeps
-    // the shortcut from the view.
-    class KlikNaObrazek : public QObject {
+    // Opens the enlarged picture on a click on it; and, where a field keeps the
+    // shortcuts from the view, takes the keys that enlarge the picture and mark the
+    // question.
+    class OvladaniPanelu : public QObject {
     public:
-        explicit KlikNaObrazek(TView& view) : view_(view) {}
+        explicit OvladaniPanelu(TView& view) : view_(view) {}
         bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
     private:
         TView& view_;
     };
-    std::unique_ptr<KlikNaObrazek> zvetseni_;
+    std::unique_ptr<OvladaniPanelu> ovladani_;
 
 private:
     void VytvorPanely();
     void PojmenujProCtecku();
+    // Shows or hides the mark of the question shown.
+    void UkazOznaceni();
     QShortcut* klavesaZvetseni_ = nullptr;
+    QShortcut* klavesaOznaceni_ = nullptr;
+    QLabel* lbOznacena = nullptr;
+    int zobrazeneCislo_ = 0;
     // Places the question, the answers and the picture at the given panel width; returns
     // the bottom of the content.
     int RozmistiNaSirku(int w);
@@ -138,6 +155,7 @@ public:
 
 protected:
     int RezervaDole() const override;
+    void PoRozmisteni() override { UmistiNaPrani(); }
 
 private:
     // The "Prohlížení na přání" box at the bottom right of the panel, below the

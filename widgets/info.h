@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class HistorieOdpovedi;
 class QMainWindow;
 class QMenuBar;
 class QPushButton;
@@ -22,4 +23,7 @@ struct TInfo {
     QPushButton* btn = nullptr;
     QStatusBar* StatusBar = nullptr;
     bool Stavovy_radek = true;
+    // Where the answers of the run are logged and the marks kept; none in a view that
+    // needs neither.
+    HistorieOdpovedi* Historie = nullptr;
 };
