@@ -6,6 +6,7 @@
 #include "core/XML_protokoly.h"
 #include "core/XML_vysledky.h"
 #include "core/pomocne_fce.h"
+#include "core/procvicovani_chyb.h"
 #include "pointtest/test.h"
 #include "pointtest/vysledkyT.h"
 #include "profiles/dotaz_zmena_hesla.h"
@@ -16,6 +17,7 @@
 #include "update/aktualizace.h"
 #include "views/dotaz_procvic_zk.h"
 #include "widgets/okna.h"
+#include "widgets/pozadavek_procvicovani.h"
 #include "widgets/zpravy.h"
 
 #include <QApplication>
@@ -165,6 +167,15 @@ void THlavniFormular::VytvorMenuStartAVysledky() {
         Polozka(start, QStringLiteral("&Test na body"),
                 QStringLiteral("Vytvoří test z předpisů o provozu na pozemních komunikacích"),
                 "Testnabody1", &THlavniFormular::Testnabody1Click);
+    start->addSeparator();
+    ProcvicovatChybne1 = Polozka(
+        start, QStringLiteral("Procvičovat c&hybné otázky"),
+        QStringLiteral("Spustí procvičování otázek, na které jste naposledy odpověděli špatně"),
+        "ProcvicovatChybne1", &THlavniFormular::ProcvicovatChybneClick);
+    ProcvicovatOznacene1 =
+        Polozka(start, QStringLiteral("Procvičovat oz&načené otázky"),
+                QStringLiteral("Spustí procvičování otázek, které jste si označili"),
+                "ProcvicovatOznacene1", &THlavniFormular::ProcvicovatOznaceneClick);
 
     QMenu* vysledky =
         nabidka(MainMenu1, QStringLiteral("&Výsledky"), QStringLiteral("Výsledky..."), "Vsledky1");
@@ -206,6 +217,7 @@ void THlavniFormular::VytvorMenuRezimu() {
     MainMenu2 = new QMenuBar(this);
     MainMenu2->setObjectName(QStringLiteral("MainMenu2"));
     Konec_rezimu1 = polozkaListy(MainMenu2, QStringLiteral("&Konec režimu"), "Konec_rezimu1");
+    OznacitOtazku1 = polozkaListy(MainMenu2, QStringLiteral("Oz&načit otázku"), "OznacitOtazku1");
     Oprogramu1 = polozkaListy(MainMenu2, QStringLiteral("&O programu"), "Oprogramu1");
     MainMenu2->hide();
 
@@ -214,6 +226,7 @@ void THlavniFormular::VytvorMenuRezimu() {
     Konecreimu1 = polozkaListy(MainMenu3, QStringLiteral("&Konec režimu"), "Konecreimu1");
     Oznasprvnouodpov1 =
         polozkaListy(MainMenu3, QStringLiteral("O&znač správnou odpověď"), "Oznasprvnouodpov1");
+    OznacitOtazku2 = polozkaListy(MainMenu3, QStringLiteral("Oz&načit otázku"), "OznacitOtazku2");
     Oprogramu2 = polozkaListy(MainMenu3, QStringLiteral("&O programu"), "Oprogramu2");
     MainMenu3->hide();
 
@@ -222,6 +235,10 @@ void THlavniFormular::VytvorMenuRezimu() {
         connect(oProgramu, &QAction::triggered, this, &THlavniFormular::Informaceoprogramu1Click);
     connect(Konecreimu1, &QAction::triggered, this, &THlavniFormular::Konecreimu1Click);
     connect(Oznasprvnouodpov1, &QAction::triggered, this, &THlavniFormular::Oznasprvnouodpov1Click);
+    for (QAction* oznacit : {OznacitOtazku1, OznacitOtazku2}) {
+        oznacit->setToolTip(QStringLiteral("Označí otázku nebo označení zruší (klávesa O)"));
+        connect(oznacit, &QAction::triggered, this, &THlavniFormular::OznacitOtazkuClick);
+    }
 }
 
 void THlavniFormular::VytvorStavovyRadek() {
@@ -279,6 +296,12 @@ bool THlavniFormular::FormCreate() {
     show();
     // A profiles file that cannot be read ends the program before anything is written.
     startSelhal_ = !zpravy::zachyt(this, [&] { aktualniProfil->Otevrit(); });
+    if (!startSelhal_) {
+        // A history that cannot be used is told once; the program runs on without it.
+        const QString historie = aktualniProfil->Historie.Otevrit();
+        if (!historie.isEmpty())
+            zpravy::chyba(this, historie);
+    }
     if (startSelhal_ || !Prihlasit()) {
         close();
         return false;
@@ -346,6 +369,7 @@ TInfo THlavniFormular::VyplnitInfo() {
     info.btn = btn;
     info.StatusBar = StatusBar;
     info.Stavovy_radek = Zobrazitstavovdek1->isChecked();
+    info.Historie = &aktualniProfil->Historie;
     return info;
 }
 
@@ -385,10 +409,10 @@ void THlavniFormular::Pejmenovat1Click() {
                                            "již existuje!"));
         return;
     }
-    const QString stary = p.Nazev;
-    p.Nazev = Orizni(novy, 30);
-    if (!zpravy::zachyt(this, [&] { p.Uloz(); }))
-        p.Nazev = stary;
+    QString historie;
+    if (zpravy::zachyt(this, [&] { historie = p.Prejmenuj(Orizni(novy, 30)); }) &&
+        !historie.isEmpty())
+        zpravy::chyba(this, historie);
     ObnovitStav();
 }
 
@@ -451,6 +475,7 @@ void THlavniFormular::Vsledkytestunabody1Click() {
         return;
     }
     OtevriModalne<TTVysledky>(this, Umisteni::NadVlastnikem, VyplnitInfo().Nazev);
+    ProcvicitPozadovane();
 }
 
 void THlavniFormular::Provstaktualizaci1Click() {
@@ -500,6 +525,10 @@ void THlavniFormular::SpustitProcvicovaniZkouseni(bool zkouseni) {
     if (!vybrano || VybraneOtazky.empty())
         return;
 
+    SpustitBeh(zkouseni);
+}
+
+void THlavniFormular::SpustitBeh(bool zkouseni) {
     PrepniMenu(this, MainMenu3);
     Oznasprvnouodpov1->setEnabled(!zkouseni);
     Oznasprvnouodpov1->setVisible(!zkouseni);
@@ -520,6 +549,64 @@ void THlavniFormular::SpustitProcvicovaniZkouseni(bool zkouseni) {
         view.Ukoncit();
     ObnovitHlavniMenu();
     zpravy::chyba(this, chyba);
+}
+
+void THlavniFormular::ProcvicovatChybneClick() {
+    const TInfo info = VyplnitInfo();
+    if (!info.Historie->Otevreno()) {
+        zpravy::chyba(this, info.Historie->Duvod());
+        return;
+    }
+    ProcvicitOtazky(info.Historie->ChybneOtazky(info.Nazev), kVychoziPocetOtazek,
+                    QStringLiteral("Nemáte žádné chybně zodpovězené otázky k procvičení. Otázka, "
+                                   "na kterou odpovíte špatně, se sem zařadí, dokud ji dvakrát "
+                                   "po sobě nezodpovíte správně."));
+}
+
+void THlavniFormular::ProcvicovatOznaceneClick() {
+    const TInfo info = VyplnitInfo();
+    if (!info.Historie->Otevreno()) {
+        zpravy::chyba(this, info.Historie->Duvod());
+        return;
+    }
+    ProcvicitOtazky(info.Historie->Oznacene(info.Nazev), kVychoziPocetOtazek,
+                    QStringLiteral("Nemáte žádné označené otázky k procvičení. Otázku označíte "
+                                   "při prohlížení nebo procvičování klávesou O nebo položkou "
+                                   "\"Označit otázku\"."));
+}
+
+void THlavniFormular::ProcvicitOtazky(const std::vector<int>& cisla, int nejvic,
+                                      const QString& zadne) {
+    VybraneOtazky.clear();
+    const bool nacteno = zpravy::zachyt(this, [&] {
+        const TOtazka databaze;
+        VybraneOtazky =
+            OtazkyKProcviceni(databaze.Dokument(), cisla, VyplnitInfo().Skupina, nejvic);
+    });
+    if (!nacteno)
+        return;
+    if (VybraneOtazky.empty()) {
+        zpravy::informace(this, zadne);
+        return;
+    }
+    SpustitBeh(false);
+}
+
+void THlavniFormular::ProcvicitPozadovane() {
+    const std::vector<int> cisla = pozadavek_procvicovani::Vezmi();
+    if (cisla.empty())
+        return;
+    ProcvicitOtazky(cisla, static_cast<int>(cisla.size()),
+                    QStringLiteral("Žádnou z těchto otázek nelze procvičit: v databázi otázek "
+                                   "jsou vyřazeny nebo nepatří do skupiny vašeho profilu."));
+}
+
+void THlavniFormular::OznacitOtazkuClick() {
+    for (TView* view : std::initializer_list<TView*>{aktualniProfil->Prohlizeni.get(),
+                                                     aktualniProfil->Procvicovani.get(),
+                                                     aktualniProfil->Zkouseni.get()})
+        if (view->JeAktivni())
+            view->PrepniOznaceni();
 }
 
 void THlavniFormular::Konecreimu1Click() {
@@ -556,6 +643,7 @@ void THlavniFormular::OtevritVysledkyZ(std::uint8_t typ, const QString& zadne) {
 void THlavniFormular::OtevritVysledky(std::uint8_t typ) {
     TypVysledku = typ;
     OtevriModalne<TPZVysledky>(this, Umisteni::NadVlastnikem, VyplnitInfo().Nazev, TypVysledku);
+    ProcvicitPozadovane();
 }
 
 void THlavniFormular::Historieopravaaktualizac1Click() {

@@ -77,6 +77,11 @@ public:
     void Oznasprvnouodpov1Click();
     void Procviovn1Click();
     void Zkouen1Click();
+    // Practice of the questions the profile answered wrong and of those it marked.
+    void ProcvicovatChybneClick();
+    void ProcvicovatOznaceneClick();
+    // Marks or unmarks the question of the running mode.
+    void OznacitOtazkuClick();
 
     // The run list that the options dialog fills and the practice or exam view takes.
     std::vector<TVybranaOtazka> VybraneOtazky;
@@ -100,6 +105,8 @@ public:
     QAction* Procviovatotzky1 = nullptr;
     QAction* Zkouetotzky1 = nullptr;
     QAction* Testnabody1 = nullptr;
+    QAction* ProcvicovatChybne1 = nullptr;
+    QAction* ProcvicovatOznacene1 = nullptr;
     QMenu* Vsledkyz1 = nullptr;
     QAction* Procviovn1 = nullptr;
     QAction* Zkouen1 = nullptr;
@@ -113,6 +120,8 @@ public:
     QAction* Konecreimu1 = nullptr;
     QAction* Oznasprvnouodpov1 = nullptr;
     QAction* Oprogramu2 = nullptr;
+    QAction* OznacitOtazku1 = nullptr; // browse
+    QAction* OznacitOtazku2 = nullptr; // practice and exam
 
     QStatusBar* StatusBar = nullptr;
     std::array<QLabel*, 4> Panely{};
@@ -138,6 +147,13 @@ private:
     void ObnovitHlavniMenu();
     // The options dialog, then the practice or the exam run on what it chose.
     void SpustitProcvicovaniZkouseni(bool zkouseni);
+    // The practice or exam run of VybraneOtazky.
+    void SpustitBeh(bool zkouseni);
+    // A practice run of the questions cisla that the profile may practise, at most
+    // nejvic; when none is left, the message zadne and no run.
+    void ProcvicitOtazky(const std::vector<int>& cisla, int nejvic, const QString& zadne);
+    // The practice run a results window asked for as it closed, if any.
+    void ProcvicitPozadovane();
     void OtevritVysledkyZ(std::uint8_t typ, const QString& zadne);
 
     std::unique_ptr<TProfil> aktualniProfil;

@@ -1,8 +1,10 @@
 #include "pointtest/protokolT.h"
 
 #include "core/XML_otazky.h"
+#include "core/procvicovani_chyb.h"
 #include "core/protokol_text.h"
 #include "widgets/pevne_okno.h"
+#include "widgets/pozadavek_procvicovani.h"
 #include "widgets/zpravy.h"
 
 #include <QFileDialog>
@@ -49,7 +51,7 @@ void TTProtokol::nastavDotazNaSoubor(DotazNaSoubor dotaz) {
 TTProtokol::TTProtokol(QWidget* vlastnik, const TXMLProtokolType& zaznam)
     : QDialog(vlastnik), zaznam_(zaznam) {
     setObjectName(QStringLiteral("TProtokol"));
-    PevneOkno(this, 440, 470);
+    PevneOkno(this, 440, 505);
 
     mProtokol = new QPlainTextEdit(this);
     mProtokol->setAccessibleName(QStringLiteral("Protokol testu"));
@@ -69,6 +71,13 @@ TTProtokol::TTProtokol(QWidget* vlastnik, const TXMLProtokolType& zaznam)
     btnUlozit = new QPushButton(QStringLiteral("&Uložit do souboru"), this);
     btnUlozit->setObjectName(QStringLiteral("btnUlozit"));
     btnUlozit->setGeometry(240, 435, 140, 28);
+    // A row of its own below the two buttons.
+    btnProcvicit = new QPushButton(QStringLiteral("&Procvičit chybné otázky"), this);
+    btnProcvicit->setObjectName(QStringLiteral("btnProcvicit"));
+    const int sirka = std::max(180, btnProcvicit->sizeHint().width());
+    btnProcvicit->setGeometry((440 - sirka) / 2, 470, sirka, 28);
+    btnProcvicit->setEnabled(!ChybneVTestu(zaznam_).empty());
+    connect(btnProcvicit, &QPushButton::clicked, this, &TTProtokol::btnProcvicitClick);
     connect(btnOK, &QPushButton::clicked, this, &TTProtokol::btnOKClick);
     connect(btnUlozit, &QPushButton::clicked, this,
             [this] { zpravy::zachyt(this, [&] { btnUlozitClick(); }); });
@@ -102,6 +111,11 @@ void TTProtokol::FormCreate() {
 
 void TTProtokol::btnOKClick() {
     close();
+}
+
+void TTProtokol::btnProcvicitClick() {
+    pozadavek_procvicovani::Nastav(ChybneVTestu(zaznam_));
+    done(kProcvicitChybne);
 }
 
 void TTProtokol::btnUlozitClick() {

@@ -24,6 +24,9 @@ public:
     void FormCreate();
 
     void btnOKClick();
+    // Asks for a practice run of the test's wrongly answered questions and closes with
+    // kProcvicitChybne.
+    void btnProcvicitClick();
     // Asks for a file name and writes the text as that name plus ".txt" (Windows-1250,
     // CR LF), asking first when that file already exists. Throws KolomatChyba when the
     // file cannot be written.
@@ -37,6 +40,7 @@ public:
     QPlainTextEdit* mProtokol = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnUlozit = nullptr;
+    QPushButton* btnProcvicit = nullptr;
 
 private:
     TXMLProtokolType zaznam_;

@@ -7,6 +7,7 @@
 #include "widgets/model_radku.h"
 #include "widgets/okna.h"
 #include "widgets/pevne_okno.h"
+#include "widgets/pozadavek_procvicovani.h"
 #include "widgets/zpravy.h"
 
 #include <QHeaderView>
@@ -113,7 +114,9 @@ void TTVysledky::btnProtokolClick() {
     TTProtokol okno(this, zaznamy_[static_cast<size_t>(r)]);
     Vycentruj(&okno, this);
     okno.FormCreate();
-    okno.exec();
+    // The practice asked for starts from the main window, once this list has closed.
+    if (okno.exec() == kProcvicitChybne)
+        done(kProcvicitChybne);
 }
 
 void TTVysledky::btnVymazClick() {

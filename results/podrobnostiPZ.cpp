@@ -3,8 +3,10 @@
 
 #include "core/kategorie.h"
 #include "core/pomocne_fce.h"
+#include "core/procvicovani_chyb.h"
 #include "core/radky_seznamu.h"
 #include "results/vysledkyPZ.h"
+#include "widgets/pozadavek_procvicovani.h"
 #include "widgets/zpravy.h"
 
 #include <QFrame>
@@ -77,6 +79,7 @@ TPZPodrobnosti::TPZPodrobnosti(QWidget* vlastnik, const TXMLVysledekType& z,
     connect(btnOK, &QPushButton::clicked, this, &TPZPodrobnosti::btnOKClick);
     connect(btnSpatne, &QPushButton::clicked, this, &TPZPodrobnosti::btnSpatneClick);
     connect(btnNapoveda, &QPushButton::clicked, this, &TPZPodrobnosti::btnNapovedaClick);
+    connect(btnProcvicit, &QPushButton::clicked, this, &TPZPodrobnosti::btnProcvicitClick);
 }
 
 void TPZPodrobnosti::VytvorOvladace() {
@@ -105,6 +108,12 @@ void TPZPodrobnosti::VytvorOvladace() {
     btnNapoveda->setEnabled(false);
     b4 = cara(this, "b4", 250);
     lbUspesnost = NovyPopisek(this, "lbUspesnost", QStringLiteral("Úspěšnost: "), 8, 256, true);
+    // Beside the success, right-aligned with the two buttons above it.
+    btnProcvicit = new QPushButton(QStringLiteral("&Procvičit chybné otázky"), this);
+    btnProcvicit->setObjectName(QStringLiteral("btnProcvicit"));
+    const int sirka = std::max(140, btnProcvicit->sizeHint().width());
+    btnProcvicit->setGeometry(340 - sirka, 253, sirka, 22);
+    btnProcvicit->setEnabled(false);
     btnOK = new QPushButton(QStringLiteral("&OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     QFont tucne = btnOK->font();
@@ -131,6 +140,7 @@ void TPZPodrobnosti::Vypln(const TXMLVysledekType& z, bool zkouseni, const QStri
     pridej(lbSpatne, QString::number(spatne));
     pridej(lbUspesnost, QString::number(uspesnost) + QLatin1Char('%'));
     btnSpatne->setEnabled(spatne > 0);
+    btnProcvicit->setEnabled(!CislaZeSeznamu(spatneCisla_).empty());
 }
 
 // The lines of the categories left out of the run close up, and the window with them.
@@ -142,7 +152,7 @@ void TPZPodrobnosti::ZavritMezery(const QString& kategorie) {
     }
     for (QWidget* w :
          std::initializer_list<QWidget*>{b2, b3, b4, lbPocet, lbSpravne, lbSpatne, lbNapoveda,
-                                         lbUspesnost, btnOK, btnSpatne, btnNapoveda})
+                                         lbUspesnost, btnOK, btnSpatne, btnNapoveda, btnProcvicit})
         posunNahoru(w, r.Posun);
     setFixedSize(350, kVyskaPodrobnosti - r.Posun);
 }
@@ -154,4 +164,9 @@ void TPZPodrobnosti::btnSpatneClick() {
 void TPZPodrobnosti::btnNapovedaClick() {
     zpravy::informace(this,
                       QStringLiteral("Otázky, u nichž byla použita nápověda: ") + napovedaCisla_);
+}
+
+void TPZPodrobnosti::btnProcvicitClick() {
+    pozadavek_procvicovani::Nastav(CislaZeSeznamu(spatneCisla_));
+    done(kProcvicitChybne);
 }

@@ -35,6 +35,9 @@ public:
     void btnOKClick() { accept(); }
     void btnSpatneClick();
     void btnNapovedaClick();
+    // Asks for a practice run of the run's wrong questions and closes with
+    // kProcvicitChybne.
+    void btnProcvicitClick();
 
     QLabel* lbUzivatel = nullptr;
     QLabel* lbSkupina = nullptr;
@@ -51,6 +54,7 @@ public:
     QPushButton* btnNapoveda = nullptr;
     QFrame* b4 = nullptr;
     QLabel* lbUspesnost = nullptr;
+    QPushButton* btnProcvicit = nullptr;
     QPushButton* btnOK = nullptr;
 
 private:

@@ -5,6 +5,7 @@
 #include "results/podrobnostiPZ.h"
 #include "widgets/model_radku.h"
 #include "widgets/okna.h"
+#include "widgets/pozadavek_procvicovani.h"
 #include "widgets/zpravy.h"
 
 #include <QHeaderView>
@@ -170,7 +171,9 @@ void TPZVysledky::btnPodrobnostiClick() {
     } uklid{VybranyVysledek};
     TPZPodrobnosti okno(this, *VybranyVysledek, typ_);
     Vycentruj(&okno, this);
-    okno.exec();
+    // The practice asked for starts from the main window, once this list has closed.
+    if (okno.exec() == kProcvicitChybne)
+        done(kProcvicitChybne);
 }
 
 void TPZVysledky::btnVymazatZaznamClick() {

@@ -192,6 +192,12 @@ void Prohlizeni(THlavniFormular& okno) {
     if (QSpinBox* cislo = okno.AktualniProfil().Prohlizeni->VolbaCisla())
         cislo->setValue(559);
     Snimek(&okno, QStringLiteral("prohlizeni"));
+    // A sign question marked with the key O for later practice.
+    if (QSpinBox* cislo = okno.AktualniProfil().Prohlizeni->VolbaCisla()) {
+        cislo->setValue(322);
+        QTest::keyClick(cislo, Qt::Key_O);
+    }
+    Snimek(&okno, QStringLiteral("oznacena_otazka"));
     okno.Konec_rezimu1->trigger();
 
     // The same question in a 36-point font: the panel scrolls; then its picture enlarged.
@@ -302,6 +308,17 @@ void Protokol(THlavniFormular& okno) {
     okno.Vsledkytestunabody1->trigger();
 }
 
+// The questions missed in practice and in the test, practised from the Start menu.
+void ProcvicovaniChybnych(THlavniFormular& okno) {
+    okno.ProcvicovatChybne1->trigger();
+    if (!okno.AktualniProfil().Procvicovani->JeAktivni()) {
+        Chyba(QStringLiteral("procvičování chybných otázek se nespustilo"));
+        return;
+    }
+    Snimek(&okno, QStringLiteral("procvicovani_chybnych"));
+    okno.Konecreimu1->trigger();
+}
+
 void Nastaveni(THlavniFormular& okno) {
     Na<TSetup>("TSetup", [](TSetup* s) {
         Snimek(s, QStringLiteral("nastaveni"));
@@ -384,6 +401,7 @@ int main(int argc, char** argv) {
             VysledkyProcvicovani(okno);
             TestNaBody(okno);
             Protokol(okno);
+            ProcvicovaniChybnych(okno);
             Nastaveni(okno);
             Aktualizace(okno);
         }
