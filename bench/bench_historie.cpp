@@ -53,7 +53,8 @@ BENCHMARK(ZapsatOdpoved)->Unit(benchmark::kMillisecond);
 
 void VybratChybne(benchmark::State& stav) {
     PracovniSlozka slozka;
-    if (!QFile::copy(QStringLiteral(KOLOMAT_DATA_DIR "/otazky.xml"), QStringLiteral("otazky.xml"))) {
+    if (!QFile::copy(QStringLiteral(KOLOMAT_DATA_DIR "/otazky.xml"),
+                     QStringLiteral("otazky.xml"))) {
         stav.SkipWithError("the shipped catalogue is missing");
         return;
     }
@@ -72,9 +73,9 @@ void VybratChybne(benchmark::State& stav) {
     for (auto _ : stav) {
         const std::vector<int> chybne = historie.ChybneOtazky(profil(kProfilu / 2));
         const TOtazka databaze;
-        vybrano = OtazkyKProcviceni(databaze.Dokument(), chybne, QStringLiteral("B"),
-                                    kVychoziPocetOtazek)
-                      .size();
+        vybrano =
+            OtazkyKProcviceni(databaze.Dokument(), chybne, QStringLiteral("B"), kVychoziPocetOtazek)
+                .size();
     }
     stav.counters["vybrano"] = static_cast<double>(vybrano);
     stav.counters["kandidatu"] =

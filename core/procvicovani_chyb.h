@@ -34,5 +34,5 @@ bool LzeProcvicit(const TXMLOtazkyType& databaze, int cislo, const QString& skup
 // The run of the questions cisla that LzeProcvicit allows, each once, in the given
 // order, at most nejvic of them.
 std::vector<TVybranaOtazka> OtazkyKProcviceni(const TXMLOtazkyType& databaze,
-                                              const std::vector<int>& cisla,
-                                              const QString& skupina, int nejvic);
+                                              const std::vector<int>& cisla, const QString& skupina,
+                                              int nejvic);

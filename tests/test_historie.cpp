@@ -110,7 +110,9 @@ void vyberPrvniRadek(QTableView* tabulka) {
 class TestHistorie : public QObject {
     Q_OBJECT
 private slots:
-    void init() { nahoda::NastavHodiny([n = 1000u]() mutable { return n += 7919; }); }
+    void init() {
+        nahoda::NastavHodiny([n = 1000u]() mutable { return n += 7919; });
+    }
     void cleanup() { nahoda::NastavHodiny({}); }
 
     // Practice, exam and the point test each log their answers; "Procvičovat chybné
@@ -157,14 +159,13 @@ private slots:
         QTest::keyClick(okno.btn, Qt::Key_Return);
 
         const QString procvicovani = kRezimProcvicovani;
-        QCOMPARE(radky(okno.historie()),
-                 (QList<Radek>{{procvicovani, 1, false, false},
-                               {procvicovani, 2, true, false},
-                               {procvicovani, 1, false, true},
-                               {procvicovani, 1, true, false},
-                               {kRezimZkouseni, 1, true, false},
-                               {kRezimZkouseni, 2, true, false},
-                               {kRezimZkouseni, 3, false, false}}));
+        QCOMPARE(radky(okno.historie()), (QList<Radek>{{procvicovani, 1, false, false},
+                                                       {procvicovani, 2, true, false},
+                                                       {procvicovani, 1, false, true},
+                                                       {procvicovani, 1, true, false},
+                                                       {kRezimZkouseni, 1, true, false},
+                                                       {kRezimZkouseni, 2, true, false},
+                                                       {kRezimZkouseni, 3, false, false}}));
 
         // The point test, wrong at positions 4 and 17: all 25 at its evaluation.
         QList<int> spatneVTestu;
@@ -190,10 +191,9 @@ private slots:
         }
         const std::vector<ZaznamOdpovedi> vse = okno.historie().ZaznamyProfilu(kJana);
         QCOMPARE(vse.size(), size_t(7 + 25));
-        QCOMPARE(std::count_if(vse.begin(), vse.end(),
-                               [](const ZaznamOdpovedi& z) {
-                                   return z.Rezim == kRezimTest && !z.Spravne;
-                               }),
+        QCOMPARE(std::count_if(
+                     vse.begin(), vse.end(),
+                     [](const ZaznamOdpovedi& z) { return z.Rezim == kRezimTest && !z.Spravne; }),
                  2);
 
         // The test's two mistakes (logged in one moment: the later position first), then
@@ -229,10 +229,10 @@ private slots:
         katalog.skupiny[8] = QStringLiteral("CD");
         ZapisKatalog(QStringLiteral("otazky.xml"), katalog);
         for (int cislo : {5, 8})
-            QCOMPARE(okno.historie().Zapsat({kJana, QDateTime::currentDateTime(),
-                                             kRezimProcvicovani, cislo, QString(), "A", false,
-                                             false}),
-                     QString());
+            QCOMPARE(
+                okno.historie().Zapsat({kJana, QDateTime::currentDateTime(), kRezimProcvicovani,
+                                        cislo, QString(), "A", false, false}),
+                QString());
         okno.ProcvicovatChybne1->trigger();
         QVERIFY(zpravy.posledni().startsWith(u"Nemáte žádné chybně zodpovězené otázky"));
         QCOMPARE(okno.Stav(), THlavniFormular::StavMenu::Necinny);
@@ -309,8 +309,8 @@ private slots:
             NaOkno<TTProtokol>([&](TTProtokol& p) {
                 QVERIFY(p.btnProcvicit->isEnabled());
                 QVERIFY(p.rect().contains(p.btnProcvicit->geometry()));
-                for (const QWidget* jiny : std::initializer_list<const QWidget*>{
-                         p.btnOK, p.btnUlozit, p.mProtokol})
+                for (const QWidget* jiny :
+                     std::initializer_list<const QWidget*>{p.btnOK, p.btnUlozit, p.mProtokol})
                     QVERIFY(!p.btnProcvicit->geometry().intersects(jiny->geometry()));
                 videno = true;
                 p.btnProcvicit->click();

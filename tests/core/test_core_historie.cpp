@@ -197,9 +197,9 @@ private slots:
         QCOMPARE(podle[1].PosledniChyba, kZacatek.addSecs(60));
         QVERIFY(h.ZaznamyProfilu(QStringLiteral("Žaneta")).empty());
         // No text and no time (a hand-edited record) are stored as empty, not refused.
-        QCOMPARE(h.Zapsat({QString(), QDateTime(), kRezimTest, 3, QString(), QString(), false,
-                           false}),
-                 QString());
+        QCOMPARE(
+            h.Zapsat({QString(), QDateTime(), kRezimTest, 3, QString(), QString(), false, false}),
+            QString());
         QCOMPARE(h.ZaznamyProfilu(QString()).size(), size_t(1));
     }
 

@@ -31,8 +31,7 @@ MalyDisk::~MalyDisk() {
 
 bool MalyDisk::jenProCteni(bool ano) {
     const unsigned long volby = MS_REMOUNT | MS_NOSUID | MS_NODEV | (ano ? MS_RDONLY : 0);
-    return ::mount(nullptr, QFile::encodeName(cesta_).constData(), nullptr, volby, "size=64k") ==
-           0;
+    return ::mount(nullptr, QFile::encodeName(cesta_).constData(), nullptr, volby, "size=64k") == 0;
 }
 
 bool zaplnDisk() {
