@@ -44,6 +44,11 @@ int TOtazka::Nacti(int cislo) {
     return cislo - 1;
 }
 
+bool PlatnaProSkupinu(const TXMLOtazkaType& otazka, const QString& skupinaProfilu) {
+    return otazka.Poznamka().isEmpty() &&
+           PatriDoSkupiny(Orizni(otazka.Skupina(), kSirkaSkupina), skupinaProfilu);
+}
+
 bool PatriDoSkupiny(const QString& skupinaOtazky, const QString& skupinaProfilu) {
     if (skupinaProfilu.isEmpty())
         return false;

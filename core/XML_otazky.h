@@ -87,3 +87,7 @@ private:
 // profile: the group's first letter occurs in the question's groups, and group "T"
 // also takes the questions for exactly "ABCD".
 bool PatriDoSkupiny(const QString& skupinaOtazky, const QString& skupinaProfilu);
+// Whether a question may be asked of a profile of that group: in force, and of the group
+// as Nacti cuts its groups. The point test, practice of mistakes and the statistics all
+// ask this.
+bool PlatnaProSkupinu(const TXMLOtazkaType& otazka, const QString& skupinaProfilu);

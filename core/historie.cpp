@@ -44,7 +44,6 @@ bool poskozena(const QSqlError& chyba) {
     return kod == kSqliteCorrupt || kod == kSqliteNotadb;
 }
 
-
 void pripravVlozeni(QSqlQuery& q) {
     q.prepare(QStringLiteral("INSERT INTO odpovedi (profil, cas, rezim, cislo, kod, zvoleno, "
                              "spravne, napoveda) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
@@ -305,8 +304,9 @@ QString HistorieOdpovedi::Importovat() {
         // As above.
     }
     // In the order they were given, as if they had been logged then.
-    std::stable_sort(odpovedi.begin(), odpovedi.end(),
-                     [](const ZaznamOdpovedi& a, const ZaznamOdpovedi& b) { return a.Cas < b.Cas; });
+    std::stable_sort(
+        odpovedi.begin(), odpovedi.end(),
+        [](const ZaznamOdpovedi& a, const ZaznamOdpovedi& b) { return a.Cas < b.Cas; });
     QSqlQuery q(QSqlDatabase::database(spojeni_));
     pripravVlozeni(q);
     for (const ZaznamOdpovedi& o : odpovedi)
@@ -354,16 +354,44 @@ std::vector<OdpovediOtazky> HistorieOdpovedi::OdpovediProfilu(const QString& pro
     q.addBindValue(text(profil));
     if (!q.exec())
         return vysledek;
+    // The time of a question's last mistake is converted once, at the end.
+    std::vector<QString> posledniChyba;
     while (q.next()) {
         const int cislo = q.value(0).toInt();
-        if (vysledek.empty() || vysledek.back().Cislo != cislo)
+        if (vysledek.empty() || vysledek.back().Cislo != cislo) {
             vysledek.push_back({cislo, {}, {}});
+            posledniChyba.emplace_back();
+        }
         // An answer found with the hint is not known yet.
         const bool spravne = q.value(1).toInt() != 0 && q.value(2).toInt() == 0;
         vysledek.back().Spravne.push_back(spravne);
         if (!spravne)
-            vysledek.back().PosledniChyba =
-                QDateTime::fromString(q.value(3).toString(), kFormatCasu);
+            posledniChyba.back() = q.value(3).toString();
+    }
+    for (size_t i = 0; i < vysledek.size(); ++i)
+        if (!posledniChyba[i].isNull())
+            vysledek[i].PosledniChyba = QDateTime::fromString(posledniChyba[i], kFormatCasu);
+    return vysledek;
+}
+
+std::vector<UspesnostDne> HistorieOdpovedi::UspesnostPoDnech(const QString& profil) const {
+    std::vector<UspesnostDne> vysledek;
+    if (!otevreno_)
+        return vysledek;
+    QSqlQuery q(QSqlDatabase::database(spojeni_));
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT substr(cas, 1, 10) AS den, count(*), "
+                             "sum(spravne != 0 AND napoveda = 0) FROM odpovedi WHERE profil = ? "
+                             "AND rezim IN (?, ?) AND cas != '' GROUP BY den ORDER BY den"));
+    q.addBindValue(text(profil));
+    q.addBindValue(kRezimProcvicovani);
+    q.addBindValue(kRezimZkouseni);
+    if (!q.exec())
+        return vysledek;
+    while (q.next()) {
+        const QDate den = QDate::fromString(q.value(0).toString(), Qt::ISODate);
+        if (den.isValid())
+            vysledek.push_back({den, q.value(1).toInt(), q.value(2).toInt()});
     }
     return vysledek;
 }

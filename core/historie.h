@@ -42,6 +42,13 @@ struct OdpovediOtazky {
     QDateTime PosledniChyba; // invalid when never wrong
 };
 
+// The answers of one day in practice and exam runs.
+struct UspesnostDne {
+    QDate Den;
+    int Odpovedi = 0;
+    int Spravnych = 0; // right without the hint
+};
+
 class HistorieOdpovedi {
 public:
     // The database file (relative to the working folder); nothing is opened yet.
@@ -68,6 +75,8 @@ public:
 
     // Every answer of a profile, by question, in the order given.
     std::vector<OdpovediOtazky> OdpovediProfilu(const QString& profil) const;
+    // A profile's practice and exam answers per day, oldest first.
+    std::vector<UspesnostDne> UspesnostPoDnech(const QString& profil) const;
     // Every answer of a profile with its time, oldest first.
     std::vector<ZaznamOdpovedi> ZaznamyProfilu(const QString& profil) const;
 

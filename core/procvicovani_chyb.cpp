@@ -42,13 +42,12 @@ std::vector<int> CislaZeSeznamu(const QString& seznam) {
 bool LzeProcvicit(const TXMLOtazkyType& databaze, int cislo, const QString& skupina) {
     if (cislo < 1 || cislo > databaze.Count())
         return false;
-    const TXMLOtazkaType otazka = databaze[cislo - 1];
-    return otazka.Poznamka().isEmpty() && PatriDoSkupiny(otazka.Skupina(), skupina);
+    return PlatnaProSkupinu(databaze[cislo - 1], skupina);
 }
 
 std::vector<TVybranaOtazka> OtazkyKProcviceni(const TXMLOtazkyType& databaze,
-                                              const std::vector<int>& cisla,
-                                              const QString& skupina, int nejvic) {
+                                              const std::vector<int>& cisla, const QString& skupina,
+                                              int nejvic) {
     std::vector<TVybranaOtazka> beh;
     std::set<int> vzate;
     for (int cislo : cisla) {

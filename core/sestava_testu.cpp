@@ -8,14 +8,21 @@
 int PocetVhodnych(const TOtazka& otazky, const TOddilTestu& oddil, const QString& skupina) {
     const TXMLOtazkyType& dokument = otazky.Dokument();
     int pocet = 0;
-    for (int cislo = oddil.od; cislo <= oddil.po && cislo <= dokument.Count(); ++cislo) {
-        const TXMLOtazkaType prvek = dokument[cislo - 1];
-        // The same tests as the drawing: in force, and the group as Nacti cuts it.
-        if (prvek.Poznamka().isEmpty() &&
-            PatriDoSkupiny(Orizni(prvek.Skupina(), kSirkaSkupina), skupina))
+    for (int cislo = oddil.od; cislo <= oddil.po && cislo <= dokument.Count(); ++cislo)
+        if (PlatnaProSkupinu(dokument[cislo - 1], skupina))
             ++pocet;
-    }
     return pocet;
+}
+
+std::array<std::vector<int>, kOddilyTestu.size()> VhodneOtazkyOddilu(const TXMLOtazkyType& dokument,
+                                                                     const QString& skupina) {
+    std::array<std::vector<int>, kOddilyTestu.size()> vhodne;
+    for (size_t s = 0; s < kOddilyTestu.size(); ++s)
+        for (int cislo = kOddilyTestu[s].od;
+             cislo <= kOddilyTestu[s].po && cislo <= dokument.Count(); ++cislo)
+            if (PlatnaProSkupinu(dokument[cislo - 1], skupina))
+                vhodne[s].push_back(cislo);
+    return vhodne;
 }
 
 TSestavaTestu SestavTest(TOtazka& otazky, const QString& skupina) {

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 inline constexpr int kOtazekTestu = 25;
 inline constexpr int kMaximumBodu = 50;
@@ -27,6 +28,10 @@ using TSestavaTestu = std::array<TOtazkaTestu, kOtazekTestu>;
 
 // How many questions of the section's range are in force and belong to the group.
 int PocetVhodnych(const TOtazka& otazky, const TOddilTestu& oddil, const QString& skupina);
+// Those questions of every section (in kOddilyTestu order), ascending: the drawing below
+// takes each position uniformly from its section's list, without repeating one.
+std::array<std::vector<int>, kOddilyTestu.size()> VhodneOtazkyOddilu(const TXMLOtazkyType& dokument,
+                                                                     const QString& skupina);
 
 // Seeds the program's generator from the clock and draws the test: a number from the
 // position's section range, drawn again while it is already in the test, removed, or
