@@ -5,13 +5,16 @@
 #include "core/protokol_text.h"
 #include "widgets/pevne_okno.h"
 #include "widgets/pozadavek_procvicovani.h"
+#include "widgets/tisk.h"
 #include "widgets/zpravy.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QTextDocument>
 
 #include <memory>
 
@@ -71,13 +74,28 @@ TTProtokol::TTProtokol(QWidget* vlastnik, const TXMLProtokolType& zaznam)
     btnUlozit = new QPushButton(QStringLiteral("&Uložit do souboru"), this);
     btnUlozit->setObjectName(QStringLiteral("btnUlozit"));
     btnUlozit->setGeometry(240, 435, 140, 28);
-    // A row of its own below the two buttons.
-    btnProcvicit = new QPushButton(QStringLiteral("&Procvičit chybné otázky"), this);
+    // A row of its own below the two buttons: practise the mistakes, print, PDF.
+    auto* radek = new QWidget(this);
+    radek->setGeometry(8, 470, 424, 28);
+    auto* rozvrzeni = new QHBoxLayout(radek);
+    rozvrzeni->setContentsMargins(0, 0, 0, 0);
+    btnProcvicit = new QPushButton(QStringLiteral("&Procvičit chybné otázky"), radek);
     btnProcvicit->setObjectName(QStringLiteral("btnProcvicit"));
-    const int sirka = std::max(180, btnProcvicit->sizeHint().width());
-    btnProcvicit->setGeometry((440 - sirka) / 2, 470, sirka, 28);
     btnProcvicit->setEnabled(!ChybneVTestu(zaznam_).empty());
+    btnTisk = new QPushButton(QStringLiteral("&Tisknout..."), radek);
+    btnTisk->setObjectName(QStringLiteral("btnTisk"));
+    btnPdf = new QPushButton(QStringLiteral("Uložit jako P&DF..."), radek);
+    btnPdf->setObjectName(QStringLiteral("btnPdf"));
+    for (QPushButton* b : {btnProcvicit, btnTisk, btnPdf})
+        rozvrzeni->addWidget(b, b == btnProcvicit ? 3 : 2);
     connect(btnProcvicit, &QPushButton::clicked, this, &TTProtokol::btnProcvicitClick);
+    connect(btnTisk, &QPushButton::clicked, this, [this] {
+        QTextDocument dokument;
+        tisk::NastavPevneRadky(dokument, mProtokol->toPlainText());
+        tisk::Tisknout(this, dokument, windowTitle());
+    });
+    connect(btnPdf, &QPushButton::clicked, this,
+            [this] { zpravy::zachyt(this, [&] { btnPdfClick(); }); });
     connect(btnOK, &QPushButton::clicked, this, &TTProtokol::btnOKClick);
     connect(btnUlozit, &QPushButton::clicked, this,
             [this] { zpravy::zachyt(this, [&] { btnUlozitClick(); }); });
@@ -111,6 +129,12 @@ void TTProtokol::FormCreate() {
 
 void TTProtokol::btnOKClick() {
     close();
+}
+
+void TTProtokol::btnPdfClick() {
+    QTextDocument dokument;
+    tisk::NastavPevneRadky(dokument, mProtokol->toPlainText());
+    tisk::UlozitPdfSDotazem(this, dokument, QStringLiteral("protokol.pdf"), windowTitle());
 }
 
 void TTProtokol::btnProcvicitClick() {

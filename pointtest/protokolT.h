@@ -27,6 +27,9 @@ public:
     // Asks for a practice run of the test's wrongly answered questions and closes with
     // kProcvicitChybne.
     void btnProcvicitClick();
+    // Asks for a file name and saves the text as a PDF in a fixed-width font, the same
+    // lines as the text file. Throws KolomatChyba when it cannot be written.
+    void btnPdfClick();
     // Asks for a file name and writes the text as that name plus ".txt" (Windows-1250,
     // CR LF), asking first when that file already exists. Throws KolomatChyba when the
     // file cannot be written.
@@ -41,6 +44,8 @@ public:
     QPushButton* btnOK = nullptr;
     QPushButton* btnUlozit = nullptr;
     QPushButton* btnProcvicit = nullptr;
+    QPushButton* btnTisk = nullptr;
+    QPushButton* btnPdf = nullptr;
 
 private:
     TXMLProtokolType zaznam_;

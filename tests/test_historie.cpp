@@ -308,10 +308,19 @@ private slots:
         NaOkno<TTVysledky>([&](TTVysledky& seznam) {
             NaOkno<TTProtokol>([&](TTProtokol& p) {
                 QVERIFY(p.btnProcvicit->isEnabled());
-                QVERIFY(p.rect().contains(p.btnProcvicit->geometry()));
-                for (const QWidget* jiny :
-                     std::initializer_list<const QWidget*>{p.btnOK, p.btnUlozit, p.mProtokol})
-                    QVERIFY(!p.btnProcvicit->geometry().intersects(jiny->geometry()));
+                // The button row sits in a row widget of its own: compare in the
+                // dialog's coordinates.
+                const auto vOkne = [&p](const QWidget* w) {
+                    return QRect(w->mapTo(&p, QPoint(0, 0)), w->size());
+                };
+                const std::initializer_list<const QWidget*> radek{p.btnProcvicit, p.btnTisk,
+                                                                  p.btnPdf};
+                for (const QWidget* tlacitko : radek) {
+                    QVERIFY(p.rect().contains(vOkne(tlacitko)));
+                    for (const QWidget* jiny :
+                         std::initializer_list<const QWidget*>{p.btnOK, p.btnUlozit, p.mProtokol})
+                        QVERIFY(!vOkne(tlacitko).intersects(vOkne(jiny)));
+                }
                 videno = true;
                 p.btnProcvicit->click();
             });

@@ -12,12 +12,16 @@
 #include "tests/podpora/prihlaseni.h"
 #include "tests/podpora/testovaci_main.h"
 #include "tests/podpora/zaznam_zprav.h"
+#include "widgets/tisk.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTimer>
 
@@ -275,6 +279,80 @@ private slots:
         bez.FormCreate();
         QVERIFY(zpravy.posledni().contains(u"\"otazky.xml\""));
         QCOMPARE(bez.mProtokol->toPlainText().split(u'\n').size(), 40);
+    }
+
+    // "Uložit jako PDF": the same lines as the text export, in a fixed-width font; an
+    // existing file is replaced only when the learner agrees; a target that cannot be
+    // written is told and leaves nothing behind.
+    void pdf() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QFAIL("pdftotext (poppler-utils) is missing: tools/zavislosti.sh installs it");
+        PracovniSlozka slozka;
+        ZapisKatalog();
+        ZaznamZprav zpravy(false);
+        PridatProtokol(protokol(QStringLiteral("Žofie")));
+        const TXMLProtokolyType koren = NacistProtokoly();
+        TTProtokol okno(nullptr, koren[0]);
+        okno.FormCreate();
+        QString nazev = slozka.cesta(QStringLiteral("protokol"));
+        tisk::nastavDotazNaPdf([&](QWidget*, const QString&) { return nazev; });
+        const auto textPdf = [](const QString& soubor) {
+            QProcess p;
+            p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), soubor, "-"});
+            if (!p.waitForFinished(20000) || p.exitCode() != 0)
+                return QStringList{QStringLiteral("pdftotext selhal")};
+            QStringList radky;
+            for (const QString& r : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n'))
+                if (!r.simplified().isEmpty())
+                    radky << r.simplified();
+            return radky;
+        };
+        QStringList ocekavane;
+        for (const QString& r : okno.mProtokol->toPlainText().split(u'\n'))
+            if (!r.simplified().isEmpty())
+                ocekavane << r.simplified();
+        QCOMPARE(ocekavane.size(), 38);
+
+        okno.btnPdf->click();
+        QCOMPARE(zpravy.pocet(), 0);
+        QCOMPARE(textPdf(QStringLiteral("protokol.pdf")), ocekavane);
+        // A fixed-width font: the columns of the question lines start at the same place.
+        QProcess fonty;
+        fonty.start(QStringLiteral("pdffonts"), {QStringLiteral("protokol.pdf")});
+        QVERIFY(fonty.waitForFinished(20000));
+        // "Courier New" itself, or the metric-compatible Liberation Mono that stands in
+        // for it.
+        QVERIFY(QString::fromUtf8(fonty.readAllStandardOutput())
+                    .contains(QRegularExpression(QStringLiteral("Courier|Mono"))));
+        QCOMPARE(QFileInfo(QStringLiteral("protokol.pdf")).permissions() & QFile::ReadOther,
+                 QFile::ReadOther);
+
+        // It exists now: No keeps it, Yes replaces it.
+        const QByteArray puvodni = PracovniSlozka::precti(QStringLiteral("protokol.pdf"));
+        okno.mProtokol->setPlainText(QStringLiteral("Upraveno č"));
+        okno.btnPdf->click();
+        QCOMPARE(zpravy.posledniDruh(), zpravy::Druh::Varovani);
+        QCOMPARE(PracovniSlozka::precti(QStringLiteral("protokol.pdf")), puvodni);
+        zpravy.odpovez(true);
+        okno.btnPdf->click();
+        QCOMPARE(textPdf(QStringLiteral("protokol.pdf")),
+                 QStringList{QStringLiteral("Upraveno č")});
+
+        // A folder that does not exist: an error naming the file, nothing written.
+        zpravy.vymaz();
+        nazev = slozka.cesta(QStringLiteral("neni/protokol.pdf"));
+        okno.btnPdf->click();
+        QCOMPARE(zpravy.pocet(), 1);
+        QCOMPARE(zpravy.posledniDruh(), zpravy::Druh::Chyba);
+        QVERIFY(zpravy.posledni().contains(QStringLiteral("neni/protokol.pdf")));
+        // Cancelled: nothing.
+        nazev.clear();
+        okno.btnPdf->click();
+        QCOMPARE(zpravy.pocet(), 1);
+        QCOMPARE(QDir().entryList({QStringLiteral("*.pdf"), QStringLiteral(".kolomat-pdf*")},
+                                  QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("protokol.pdf")});
+        tisk::nastavDotazNaPdf({});
     }
 
     void seznamAMazani() {
