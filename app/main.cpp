@@ -14,6 +14,7 @@
 #include "profiles/profil_sprava.h"
 #include "profiles/profil_trida.h"
 #include "results/vysledkyPZ.h"
+#include "stats/statistika_okno.h"
 #include "update/aktualizace.h"
 #include "views/dotaz_procvic_zk.h"
 #include "widgets/okna.h"
@@ -193,6 +194,11 @@ void THlavniFormular::VytvorMenuStartAVysledky() {
         Polozka(vysledky, QStringLiteral("Výsledky &testu na body"),
                 QStringLiteral("Zobrazí výsledky testů z pravidel silničního provozu"),
                 "Vsledkytestunabody1", &THlavniFormular::Vsledkytestunabody1Click);
+    vysledky->addSeparator();
+    StatistikaUceni1 =
+        Polozka(vysledky, QStringLiteral("&Statistika učení"),
+                QStringLiteral("Zobrazí statistiku učení a šanci složit test na body"),
+                "StatistikaUceni1", &THlavniFormular::StatistikaUceniClick);
 }
 
 void THlavniFormular::VytvorMenuInformace() {
@@ -474,7 +480,13 @@ void THlavniFormular::Vsledkytestunabody1Click() {
         zpravy::informace(this, QStringLiteral("Protokol závěrečného testu zatím nebyl vytvořen!"));
         return;
     }
-    OtevriModalne<TTVysledky>(this, Umisteni::NadVlastnikem, VyplnitInfo().Nazev);
+    const TInfo info = VyplnitInfo();
+    OtevriModalne<TTVysledky>(this, Umisteni::NadVlastnikem, info.Nazev, info.Historie);
+    ProcvicitPozadovane();
+}
+
+void THlavniFormular::StatistikaUceniClick() {
+    OtevriModalne<TStatistika>(this, Umisteni::NadVlastnikem, VyplnitInfo());
     ProcvicitPozadovane();
 }
 

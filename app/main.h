@@ -61,6 +61,7 @@ public:
     void Konec_rezimu1Click();
     void Testnabody1Click();
     void Vsledkytestunabody1Click();
+    void StatistikaUceniClick();
     // Opens the update window beside the main window; while an update runs, the item
     // brings its window forward instead of starting another.
     void Provstaktualizaci1Click();
@@ -111,6 +112,7 @@ public:
     QAction* Procviovn1 = nullptr;
     QAction* Zkouen1 = nullptr;
     QAction* Vsledkytestunabody1 = nullptr;
+    QAction* StatistikaUceni1 = nullptr;
     QAction* Informaceoprogramu1 = nullptr;
     QAction* Historieopravaaktualizac1 = nullptr;
     QAction* Npovda1 = nullptr;

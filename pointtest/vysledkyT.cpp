@@ -4,6 +4,7 @@
 #include "core/protokol_text.h"
 #include "core/radky_seznamu.h"
 #include "pointtest/protokolT.h"
+#include "stats/graf_vyvoje.h"
 #include "widgets/model_radku.h"
 #include "widgets/okna.h"
 #include "widgets/pevne_okno.h"
@@ -25,11 +26,12 @@ QPushButton* tlacitko(QWidget* rodic, const char* jmeno, const QString& text, in
 
 } // namespace
 
-TTVysledky::TTVysledky(QWidget* vlastnik, const QString& profil)
-    : QDialog(vlastnik), profil_(profil) {
+TTVysledky::TTVysledky(QWidget* vlastnik, const QString& profil, const HistorieOdpovedi* historie)
+    : QDialog(vlastnik), profil_(profil), historie_(historie) {
     setObjectName(QStringLiteral("TVysledky"));
     setWindowTitle(QStringLiteral("Seznam testů, Uživatel: ") + profil_);
-    PevneOkno(this, 400, 300);
+    // A row below the four buttons holds the chart's.
+    PevneOkno(this, 400, 336);
 
     sgTab = new QTableView(this);
     sgTab->setAccessibleName(QStringLiteral("Seznam testů"));
@@ -55,6 +57,8 @@ TTVysledky::TTVysledky(QWidget* vlastnik, const QString& profil)
     btnProtokol = tlacitko(this, "btnProtokol", QStringLiteral("&Protokol"), 105);
     btnVymaz = tlacitko(this, "btnVymaz", QStringLiteral("Vymaž &záznam"), 202);
     btnVymazVse = tlacitko(this, "btnVymazVse", QStringLiteral("&Vymaž vše"), 299);
+    btnGraf = tlacitko(this, "btnGraf", QStringLiteral("&Graf vývoje..."), 8);
+    btnGraf->setGeometry(8, 300, 189, 28);
 
     connect(btnOK, &QPushButton::clicked, this, &TTVysledky::btnOKClick);
     connect(btnProtokol, &QPushButton::clicked, this,
@@ -63,6 +67,8 @@ TTVysledky::TTVysledky(QWidget* vlastnik, const QString& profil)
             [this] { zpravy::zachyt(this, [&] { btnVymazClick(); }); });
     connect(btnVymazVse, &QPushButton::clicked, this,
             [this] { zpravy::zachyt(this, [&] { btnVymazVseClick(); }); });
+    connect(btnGraf, &QPushButton::clicked, this,
+            [this] { zpravy::zachyt(this, [&] { btnGrafClick(); }); });
     connect(sgTab, &QTableView::doubleClicked, this,
             [this] { zpravy::zachyt(this, [&] { btnProtokolClick(); }); });
 }
@@ -135,4 +141,8 @@ void TTVysledky::btnVymazVseClick() {
     SmazatProtokoly(*dokument_, zaznamy_);
     Nacist();
     Vypln();
+}
+
+void TTVysledky::btnGrafClick() {
+    OtevritGrafVyvoje(this, profil_, historie_);
 }

@@ -1,5 +1,6 @@
 // The test results list: the profile's stored point tests from Protokoly.xml, one row
-// each; opens a protocol, deletes one record or all of the profile's.
+// each; opens a protocol, deletes one record or all of the profile's, shows the trend
+// chart.
 #pragma once
 
 #include "core/XML_protokoly.h"
@@ -9,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+class HistorieOdpovedi;
 class ModelRadku;
 class QPushButton;
 class QTableView;
@@ -16,7 +18,9 @@ class QTableView;
 class TTVysledky : public QDialog {
     Q_OBJECT
 public:
-    TTVysledky(QWidget* vlastnik, const QString& profil);
+    // The history (may be null) gives the chart its practice and exam days.
+    TTVysledky(QWidget* vlastnik, const QString& profil,
+               const HistorieOdpovedi* historie = nullptr);
 
     // Reads Protokoly.xml (a missing file gives an empty list) and fills the grid.
     // Throws KolomatChyba when the file exists but cannot be read.
@@ -28,6 +32,7 @@ public:
     // the file and the list as they were.
     void btnVymazClick();
     void btnVymazVseClick();
+    void btnGrafClick();
 
     const std::vector<TXMLProtokolType>& Zaznamy() const { return zaznamy_; }
 
@@ -36,6 +41,7 @@ public:
     QPushButton* btnProtokol = nullptr;
     QPushButton* btnVymaz = nullptr;
     QPushButton* btnVymazVse = nullptr;
+    QPushButton* btnGraf = nullptr;
 
 private:
     // Reads the file as it is now.
@@ -44,6 +50,7 @@ private:
     int VybranyRadek() const;
 
     QString profil_;
+    const HistorieOdpovedi* historie_ = nullptr;
     ModelRadku* model_ = nullptr;
     std::optional<TXMLProtokolyType> dokument_;
     std::vector<TXMLProtokolType> zaznamy_;
