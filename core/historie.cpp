@@ -176,6 +176,8 @@ QString HistorieOdpovedi::Otevrit() {
         int cislo = 0;
         if (verze.exec(QStringLiteral("PRAGMA user_version")) && verze.next())
             cislo = verze.value(0).toInt();
+        // A statement left open would keep the migration from dropping an index.
+        verze.finish();
         if (cislo > kVerzeSchematu) {
             nepouzitelna_ = QStringLiteral("Historii odpovědí \"%1\" zapsala novější verze "
                                            "programu; tato verze ji nemění. Výsledky a "
@@ -217,7 +219,12 @@ QString HistorieOdpovedi::OdlozitPoskozenou() {
         .arg(soubor_, odlozena);
 }
 
-// The schema of version 1, with what the XML files already hold, in one transaction: a
+// A profile's answers by question in the order given, with what the statistics need of
+// each: reading them never touches the table.
+const char* const kIndexOtazek = "CREATE INDEX IF NOT EXISTS odpovedi_otazky ON odpovedi "
+                                 "(profil, cislo, id, spravne, napoveda)";
+
+// The schema, with what the XML files already hold, in one transaction: a
 // creation cut short leaves no half history, and the next start does it again.
 QString HistorieOdpovedi::Vytvorit() {
     QSqlDatabase db = QSqlDatabase::database(spojeni_);
@@ -228,7 +235,7 @@ QString HistorieOdpovedi::Vytvorit() {
         "CREATE TABLE IF NOT EXISTS odpovedi (id INTEGER PRIMARY KEY, profil TEXT NOT NULL, "
         "cas TEXT NOT NULL, rezim TEXT NOT NULL, cislo INTEGER NOT NULL, kod TEXT NOT NULL, "
         "zvoleno TEXT NOT NULL, spravne INTEGER NOT NULL, napoveda INTEGER NOT NULL)",
-        "CREATE INDEX IF NOT EXISTS odpovedi_profil ON odpovedi (profil, cislo, id)",
+        kIndexOtazek,
         "CREATE TABLE IF NOT EXISTS oznacene (profil TEXT NOT NULL, cislo INTEGER NOT NULL, "
         "PRIMARY KEY (profil, cislo))",
     };
@@ -249,8 +256,20 @@ QString HistorieOdpovedi::Vytvorit() {
 }
 
 // Each later version of the schema adds its step here, from the version found.
+// Version 1 had the index by question without the answers' outcome. The new index only
+// speeds reading up: when it cannot be written (a read-only folder), the history is used
+// as it is and every query still gives the same answers.
 QString HistorieOdpovedi::Migrovat(int verze) {
-    Q_UNUSED(verze);
+    if (verze >= kVerzeSchematu)
+        return {};
+    QSqlDatabase db = QSqlDatabase::database(spojeni_);
+    if (!db.transaction())
+        return {};
+    QSqlQuery q(db);
+    if (!q.exec(QString::fromLatin1(kIndexOtazek)) ||
+        !q.exec(QStringLiteral("DROP INDEX IF EXISTS odpovedi_profil")) ||
+        !q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kVerzeSchematu)) || !db.commit())
+        db.rollback();
     return {};
 }
 
@@ -349,28 +368,35 @@ std::vector<OdpovediOtazky> HistorieOdpovedi::OdpovediProfilu(const QString& pro
         return vysledek;
     QSqlQuery q(QSqlDatabase::database(spojeni_));
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT cislo, spravne, napoveda, cas FROM odpovedi WHERE "
+    // An answer found with the hint is not known yet.
+    q.prepare(QStringLiteral("SELECT cislo, spravne != 0 AND napoveda = 0 FROM odpovedi WHERE "
                              "profil = ? ORDER BY cislo, id"));
     q.addBindValue(text(profil));
     if (!q.exec())
         return vysledek;
-    // The time of a question's last mistake is converted once, at the end.
-    std::vector<QString> posledniChyba;
     while (q.next()) {
         const int cislo = q.value(0).toInt();
-        if (vysledek.empty() || vysledek.back().Cislo != cislo) {
+        if (vysledek.empty() || vysledek.back().Cislo != cislo)
             vysledek.push_back({cislo, {}, {}});
-            posledniChyba.emplace_back();
-        }
-        // An answer found with the hint is not known yet.
-        const bool spravne = q.value(1).toInt() != 0 && q.value(2).toInt() == 0;
-        vysledek.back().Spravne.push_back(spravne);
-        if (!spravne)
-            posledniChyba.back() = q.value(3).toString();
+        vysledek.back().Spravne.push_back(q.value(1).toInt() != 0);
     }
-    for (size_t i = 0; i < vysledek.size(); ++i)
-        if (!posledniChyba[i].isNull())
-            vysledek[i].PosledniChyba = QDateTime::fromString(posledniChyba[i], kFormatCasu);
+    // The time of each question's last mistake: one row a question, not one an answer.
+    QSqlQuery chyby(QSqlDatabase::database(spojeni_));
+    chyby.setForwardOnly(true);
+    chyby.prepare(QStringLiteral(
+        "SELECT cislo, cas FROM odpovedi WHERE id IN (SELECT max(id) FROM odpovedi WHERE "
+        "profil = ? AND NOT (spravne != 0 AND napoveda = 0) GROUP BY cislo) ORDER BY cislo"));
+    chyby.addBindValue(text(profil));
+    if (!chyby.exec())
+        return {};
+    auto otazka = vysledek.begin();
+    while (chyby.next()) {
+        const int cislo = chyby.value(0).toInt();
+        otazka = std::lower_bound(otazka, vysledek.end(), cislo,
+                                  [](const OdpovediOtazky& o, int c) { return o.Cislo < c; });
+        if (otazka != vysledek.end() && otazka->Cislo == cislo)
+            otazka->PosledniChyba = QDateTime::fromString(chyby.value(1).toString(), kFormatCasu);
+    }
     return vysledek;
 }
 

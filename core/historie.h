@@ -96,7 +96,9 @@ public:
     QString SmazProfil(const QString& profil);
 
     // The schema this program writes (PRAGMA user_version).
-    static constexpr int kVerzeSchematu = 1;
+    // 2: the index of a profile's answers by question also holds whether each was right,
+    // so that the statistics read them without touching the table.
+    static constexpr int kVerzeSchematu = 2;
 
 private:
     QString ChybaSql(const QString& co, const class QSqlError& chyba) const;

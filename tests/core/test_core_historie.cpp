@@ -386,6 +386,70 @@ private slots:
         QCOMPARE(h.Zapsat(odpoved(QStringLiteral("Jana"), 3, true, 1)), QString());
     }
 
+    // A history of version 1 gets the index of version 2 and keeps every answer; opened
+    // read-only, it is read as it is.
+    void verze1() {
+        PracovniSlozka slozka;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "v1");
+            db.setDatabaseName(kSouborHistorie);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            for (const char* prikaz :
+                 {"CREATE TABLE odpovedi (id INTEGER PRIMARY KEY, profil TEXT NOT NULL, cas TEXT "
+                  "NOT NULL, rezim TEXT NOT NULL, cislo INTEGER NOT NULL, kod TEXT NOT NULL, "
+                  "zvoleno TEXT NOT NULL, spravne INTEGER NOT NULL, napoveda INTEGER NOT NULL)",
+                  "CREATE INDEX odpovedi_profil ON odpovedi (profil, cislo, id)",
+                  "CREATE TABLE oznacene (profil TEXT NOT NULL, cislo INTEGER NOT NULL, "
+                  "PRIMARY KEY (profil, cislo))",
+                  "INSERT INTO odpovedi VALUES (1, 'Jana', '2026-11-02 09:01:00', 'procvicovani', "
+                  "7, 'KM010007', 'B', 0, 0)",
+                  "INSERT INTO odpovedi VALUES (2, 'Jana', '2026-11-02 09:02:00', 'procvicovani', "
+                  "7, 'KM010007', 'A', 1, 0)",
+                  "INSERT INTO odpovedi VALUES (3, 'Jana', '2026-11-02 09:03:00', 'procvicovani', "
+                  "3, 'KM010003', 'A', 1, 1)",
+                  "PRAGMA user_version = 1"})
+                QVERIFY2(q.exec(QString::fromLatin1(prikaz)), prikaz);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("v1"));
+        const auto nacti = [] {
+            HistorieOdpovedi h;
+            QString ok = h.Otevrit();
+            QList<QString> r;
+            for (const OdpovediOtazky& o : h.OdpovediProfilu(QStringLiteral("Jana"))) {
+                QString s = QString::number(o.Cislo) + u':';
+                for (bool b : o.Spravne)
+                    s += b ? u'1' : u'0';
+                r << s + u'@' + o.PosledniChyba.toString(QStringLiteral("HH:mm"));
+            }
+            return std::pair{ok, r};
+        };
+        const QList<QString> ocekavane{QStringLiteral("3:0@09:03"), QStringLiteral("7:01@09:01")};
+        QFile::setPermissions(kSouborHistorie, QFile::ReadOwner);
+        if (QFileInfo(kSouborHistorie).isWritable()) {
+            // root writes anyway; the read-only case then cannot be made here.
+        } else {
+            QCOMPARE(nacti(), std::pair(QString(), ocekavane));
+        }
+        QFile::setPermissions(kSouborHistorie, QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(nacti(), std::pair(QString(), ocekavane));
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "v2");
+        db.setDatabaseName(kSouborHistorie);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("PRAGMA user_version")) && q.next());
+        QCOMPARE(q.value(0).toInt(), HistorieOdpovedi::kVerzeSchematu);
+        QVERIFY(q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND "
+                                      "name LIKE 'odpovedi_%' ORDER BY name")));
+        QStringList indexy;
+        while (q.next())
+            indexy << q.value(0).toString();
+        QCOMPARE(indexy, QStringList{QStringLiteral("odpovedi_otazky")});
+        q = QSqlQuery();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("v2"));
+    }
+
     // A history written by a later version is left alone.
     void novejsiVerze() {
         PracovniSlozka slozka;
