@@ -39,6 +39,7 @@ QChart* NovyGraf(const QString& titulek, QDateTime od, QDateTime do_, double nej
     graf->addAxis(osaCasu, Qt::AlignBottom);
     auto* osaHodnot = new QValueAxis;
     osaHodnot->setRange(0, nejvic);
+    osaHodnot->setTickCount(6); // 0, 10, ... 50 points; 0, 20, ... 100 %
     osaHodnot->setLabelFormat(QStringLiteral("%d"));
     osaHodnot->setTitleText(popisHodnot);
     graf->addAxis(osaHodnot, Qt::AlignLeft);

@@ -1,8 +1,10 @@
 #include "stats/statistika_okno.h"
 
 #include "core/XML_otazky.h"
+#include "core/XML_protokoly.h"
 #include "core/chyba.h"
 #include "core/historie.h"
+#include "core/pomocne_fce.h"
 #include "core/sestava_testu.h"
 #include "core/vyber_otazek.h"
 #include "stats/graf_vyvoje.h"
@@ -63,6 +65,7 @@ QTableWidget* NovaTabulka(QWidget* rodic, const char* jmeno, const QString& popi
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 8);
     t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int i = 1; i < static_cast<int>(sloupce.size()); ++i)
         t->horizontalHeader()->setSectionResizeMode(i, QHeaderView::ResizeToContents);
@@ -105,7 +108,7 @@ QString Uspesnost(const StatistikaKategorie& s) {
 TStatistika::TStatistika(QWidget* vlastnik, const TInfo& info) : QDialog(vlastnik), info_(info) {
     setObjectName(QStringLiteral("TStatistika"));
     setWindowTitle(QStringLiteral("Statistika učení, Uživatel: ") + info_.Nazev);
-    resize(760, 740);
+    resize(780, 820);
 
     auto* odhad = new QGroupBox(QStringLiteral("Šance složit test na body"), this);
     lbSance = Text(odhad, "lbSance");
@@ -115,9 +118,10 @@ TStatistika::TStatistika(QWidget* vlastnik, const TInfo& info) : QDialog(vlastni
     lbSance->setFont(tucne);
     lbRozmezi = Text(odhad, "lbRozmezi");
     lbBody = Text(odhad, "lbBody");
+    lbTesty = Text(odhad, "lbTesty");
     lbVysvetleni = Text(odhad, "lbVysvetleni");
     auto* svisle = new QVBoxLayout(odhad);
-    for (QLabel* l : {lbSance, lbRozmezi, lbBody, lbVysvetleni})
+    for (QLabel* l : {lbSance, lbRozmezi, lbBody, lbTesty, lbVysvetleni})
         svisle->addWidget(l);
 
     auto* kategorie = new QGroupBox(QStringLiteral("Podle kategorií"), this);
@@ -163,7 +167,7 @@ TStatistika::TStatistika(QWidget* vlastnik, const TInfo& info) : QDialog(vlastni
 
     auto* rozvrzeni = new QVBoxLayout(this);
     rozvrzeni->addWidget(odhad);
-    rozvrzeni->addWidget(kategorie, 3);
+    rozvrzeni->addWidget(kategorie);
     rozvrzeni->addWidget(doporuceni);
     rozvrzeni->addWidget(chybne, 4);
     rozvrzeni->addLayout(radek);
@@ -199,6 +203,16 @@ void TStatistika::FormCreate() {
     textyChybnych_.clear();
     for (const CastoChybna& c : chybne_)
         textyChybnych_.push_back(KratkyText(katalog[c.Cislo - 1].Otazka()));
+    // The tests are a line of the window: a protocol file that cannot be read is said
+    // there instead of keeping the whole window shut.
+    testy_.clear();
+    chybaProtokolu_.clear();
+    try {
+        if (SouborNaDisku(kSouborProtokolu))
+            testy_ = BodyTestuProfilu(ProtokolyProfilu(NacistProtokoly(), info_.Nazev));
+    } catch (const KolomatChyba& chyba) {
+        chybaProtokolu_ = chyba.text();
+    }
     VyplnOdhad();
     VyplnKategorie();
     VyplnChybne();
@@ -213,6 +227,20 @@ void TStatistika::VyplnOdhad() {
                         .arg(Desetinne(odhad_.OcekavaneBody))
                         .arg(kMaximumBodu)
                         .arg(kMinimumBodu));
+    if (!chybaProtokolu_.isEmpty()) {
+        lbTesty->setText(QStringLiteral("Testy na body nelze ukázat: ") + chybaProtokolu_);
+    } else if (testy_.empty()) {
+        lbTesty->setText(QStringLiteral("Zatím jste nenapsali žádný test na body."));
+    } else {
+        const auto slozenych = std::count_if(testy_.begin(), testy_.end(), [](const BodyTestu& t) {
+            return t.Body >= kMinimumBodu;
+        });
+        lbTesty->setText(QStringLiteral("Napsané testy na body: %1, z toho složených %2; "
+                                        "v posledním jste získali %3 bodů.")
+                             .arg(testy_.size())
+                             .arg(slozenych)
+                             .arg(testy_.back().Body));
+    }
     if (odpovedi_ == 0)
         lbVysvetleni->setText(QStringLiteral(
             "Zatím jste neodpověděli na žádnou otázku, takže odhad vychází jen z opatrného "
@@ -299,6 +327,11 @@ void TStatistika::VyplnKategorie() {
     }
     tabKategorie->horizontalHeader()->resizeSection(4, 110);
     tabKategorie->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Fixed);
+    // Eight short rows: all of them shown, without a scroll bar.
+    tabKategorie->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tabKategorie->setMinimumHeight(tabKategorie->horizontalHeader()->sizeHint().height() +
+                                   tabKategorie->verticalHeader()->length() +
+                                   2 * tabKategorie->frameWidth());
 }
 
 void TStatistika::VyplnChybne() {
@@ -338,7 +371,7 @@ void TStatistika::btnGrafClick() {
 void TStatistika::SestavDokument(QTextDocument& dokument) const {
     const auto e = [](const QString& s) { return s.toHtmlEscaped(); };
     QString html = QStringLiteral("<h2>%1</h2>").arg(e(windowTitle()));
-    for (const QLabel* l : {lbSance, lbRozmezi, lbBody, lbVysvetleni})
+    for (const QLabel* l : {lbSance, lbRozmezi, lbBody, lbTesty, lbVysvetleni})
         html += QStringLiteral("<p>%1</p>").arg(e(l->text()));
     const auto tabulka = [&](const QTableWidget* t) {
         QString h = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");

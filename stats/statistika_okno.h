@@ -1,7 +1,7 @@
 // "Statistika učení": per category the questions in force, seen, mastered and the success
 // rate; the chance to pass the point test now with its range and the expected points;
-// up to three categories to practise; the 20 questions missed most often. It reads the
-// history, the catalogue and the protocols and writes nothing.
+// the tests taken so far; up to three categories to practise; the 20 questions missed
+// most often. It reads the history, the catalogue and the protocols and writes nothing.
 #pragma once
 
 #include "core/pripravenost.h"
@@ -50,6 +50,7 @@ public:
     QLabel* lbSance = nullptr;
     QLabel* lbRozmezi = nullptr;
     QLabel* lbBody = nullptr;
+    QLabel* lbTesty = nullptr;
     QLabel* lbVysvetleni = nullptr;
     std::array<QLabel*, 3> lbDoporuceni{};
     std::array<QPushButton*, 3> btnDoporuceni{};
@@ -71,5 +72,7 @@ private:
     std::array<StatistikaKategorie, kKategorii> kategorie_{};
     std::vector<CastoChybna> chybne_;
     std::vector<QString> textyChybnych_; // the question texts of chybne_
-    int odpovedi_ = 0;                   // all the profile's answers
+    std::vector<BodyTestu> testy_;
+    QString chybaProtokolu_; // why the tests could not be read, "" when they could
+    int odpovedi_ = 0;       // all the profile's answers
 };

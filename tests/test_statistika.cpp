@@ -156,6 +156,8 @@ private slots:
                 s.lbSance->text().startsWith(QStringLiteral("Šance složit test na body nyní: ")));
             QVERIFY(s.lbRozmezi->text().contains(QStringLiteral("Nejspíš mezi")));
             QVERIFY(s.lbVysvetleni->text().contains(QStringLiteral("celkem 100")));
+            QCOMPARE(s.lbTesty->text(), QStringLiteral("Napsané testy na body: 2, z toho složených "
+                                                       "1; v posledním jste získali 45 bodů."));
             QVERIFY(!s.Odhad().Doporucene.empty());
             QVERIFY(s.btnDoporuceni[0]->isVisibleTo(&s));
             // The most missed: 7, 8, then the signs by number; the question's markup is
@@ -262,6 +264,23 @@ private slots:
         QVERIFY(videno);
         QCOMPARE(zpravy.pocet(), 0);
         QVERIFY(okno.beh().isEmpty());
+
+        // A protocol file that cannot be read: the window still opens and says why in
+        // the line of the tests; the chart, which needs it, is refused with a message.
+        PracovniSlozka::zapis(kSouborProtokolu, "<Protokoly><Zaznam>");
+        videno = false;
+        NaOkno<TStatistika>([&](TStatistika& s) {
+            videno = true;
+            QVERIFY(s.lbTesty->text().startsWith(QStringLiteral("Testy na body nelze ukázat: ")));
+            QVERIFY(s.lbTesty->text().contains(kSouborProtokolu));
+            s.btnGraf->click();
+        });
+        okno.StatistikaUceni1->trigger();
+        QVERIFY(videno);
+        QCOMPARE(zpravy.pocet(), 1);
+        QCOMPARE(zpravy.posledniDruh(), zpravy::Druh::Chyba);
+        QVERIFY(zpravy.posledni().contains(kSouborProtokolu));
+        QCOMPARE(PracovniSlozka::precti(kSouborProtokolu), QByteArray("<Protokoly><Zaznam>"));
     }
 };
 
