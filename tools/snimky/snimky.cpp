@@ -9,6 +9,8 @@
 #include "app/kolomat_aplikace.h"
 #include "app/main.h"
 #include "core/XML_otazky.h"
+#include "core/XML_protokoly.h"
+#include "core/historie.h"
 #include "core/pomocne_fce.h"
 #include "pointtest/protokolT.h"
 #include "pointtest/test.h"
@@ -19,6 +21,8 @@
 #include "profiles/profil_trida.h"
 #include "results/podrobnostiPZ.h"
 #include "results/vysledkyPZ.h"
+#include "stats/graf_vyvoje.h"
+#include "stats/statistika_okno.h"
 #include "tests/podpora/http_server.h"
 #include "tests/podpora/prihlaseni.h"
 #include "update/aktualizace.h"
@@ -44,6 +48,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,6 +56,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <random>
 
 namespace {
 
@@ -319,6 +325,62 @@ void ProcvicovaniChybnych(THlavniFormular& okno) {
     okno.Konecreimu1->trigger();
 }
 
+// Two weeks of a learner who practises daily and gets better, and five earlier tests,
+// so that the statistics and the chart have something to show.
+void HistorieUceni(THlavniFormular& okno) {
+    const QString profil = okno.AktualniProfil().Nazev;
+    std::mt19937 nahoda(20261208);
+    std::uniform_int_distribution<int> otazka(1, 802);
+    std::uniform_real_distribution<double> u(0, 1);
+    TOtazka db;
+    std::vector<ZaznamOdpovedi> odpovedi;
+    const QDateTime zacatek = QDateTime::currentDateTime().addDays(-15);
+    for (int den = 0; den < 14; ++den) {
+        const double uroven = 0.6 + 0.025 * den;
+        for (int i = 0; i < 60; ++i) {
+            const int cislo = otazka(nahoda);
+            if (db.Nacti(cislo) < 0)
+                continue;
+            // Signs and situations come harder to this learner.
+            const double p = uroven - (cislo >= 309 && cislo <= 451 ? 0.2 : 0) -
+                             (cislo >= 553 && cislo <= 612 ? 0.15 : 0);
+            const bool spravne = u(nahoda) < p;
+            odpovedi.push_back({profil, zacatek.addDays(den).addSecs(60 * i), kRezimProcvicovani,
+                                cislo, db.Kod, spravne ? db.Spravne : QStringLiteral("X"), spravne,
+                                false});
+        }
+    }
+    const QString chyba = okno.AktualniProfil().Historie.Zapsat(odpovedi);
+    if (!chyba.isEmpty())
+        Chyba(chyba);
+    const int body[] = {31, 36, 35, 41, 44};
+    for (int i = 0; i < 5; ++i) {
+        TProtokol t;
+        t.Profil = profil;
+        t.DatumACas = zacatek.addDays(3 * i + 1);
+        t.Skupina = QStringLiteral("B");
+        t.DelkaTestu = QStringLiteral("18:20");
+        t.PocetBodu = body[i];
+        t.Verdikt = body[i] >= 43 ? QStringLiteral("Prošel") : QStringLiteral("Neprošel");
+        PridatProtokol(t);
+    }
+}
+
+void Statistika(THlavniFormular& okno) {
+    Na<TStatistika>("TStatistika", [](TStatistika* s) {
+        Snimek(s, QStringLiteral("statistika"));
+        Na<TGrafVyvoje>("TGrafVyvoje", [](TGrafVyvoje* g) {
+            Snimek(g, QStringLiteral("graf_vyvoje"));
+            g->tabGrafy->setCurrentIndex(1);
+            Snimek(g, QStringLiteral("graf_uspesnosti"));
+            g->accept();
+        });
+        s->btnGraf->click();
+        s->accept();
+    });
+    okno.StatistikaUceni1->trigger();
+}
+
 void Nastaveni(THlavniFormular& okno) {
     Na<TSetup>("TSetup", [](TSetup* s) {
         Snimek(s, QStringLiteral("nastaveni"));
@@ -402,6 +464,8 @@ int main(int argc, char** argv) {
             TestNaBody(okno);
             Protokol(okno);
             ProcvicovaniChybnych(okno);
+            HistorieUceni(okno);
+            Statistika(okno);
             Nastaveni(okno);
             Aktualizace(okno);
         }
