@@ -16,6 +16,8 @@
 #include "profiles/profil_sprava.h"
 #include "results/podrobnostiPZ.h"
 #include "results/vysledkyPZ.h"
+#include "stats/graf_vyvoje.h"
+#include "stats/statistika_okno.h"
 #include "tests/beh_podpora.h"
 #include "tests/podpora/pracovni_slozka.h"
 #include "tests/podpora/prihlaseni.h"
@@ -421,6 +423,14 @@ private slots:
         TTProtokol protokol(nullptr, testy.Zaznamy()[0]);
         protokol.FormCreate();
         OverRetezec(&protokol);
+        QCOMPARE(profil.Historie.Otevrit(), QString());
+        info.Historie = &profil.Historie;
+        TStatistika statistika(nullptr, info);
+        statistika.FormCreate();
+        OverRetezec(&statistika);
+        TGrafVyvoje graf(nullptr, BodyTestuProfilu(testy.Zaznamy()),
+                         profil.Historie.UspesnostPoDnech(info.Nazev));
+        OverRetezec(&graf);
     }
 
     // The controls of a question that show no text of their own have names.
