@@ -9,9 +9,9 @@ set -euo pipefail
 balicky=(
     g++ cmake ninja-build python3        # the build and the test servers
     qt6-base-dev libpugixml-dev          # Qt 6 Widgets/Network/Test/Sql, the XML reader
-    qt6-charts-dev                       # Qt Charts
-    poppler-utils                        # pdftotext reads back the printed PDF in a test
     libqt6sql6-sqlite                    # the SQLite driver of the answer history
+    qt6-charts-dev                       # the trend chart
+    poppler-utils                        # pdftotext: the tests read the printed PDF back
     libbenchmark-dev curl                # bench/ (curl: the download benchmark)
     fonts-liberation2                    # metric-compatible "Arial" and "Courier New"
     clang libclang-rt-14-dev             # the sanitizer build and the fuzz targets
