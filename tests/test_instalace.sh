@@ -3,11 +3,15 @@
 # the menu entry does: every file lands where the desktop and the launcher look for it,
 # the menu entry is valid and names the launcher, and the launcher prepares the
 # learner's working folder (copying only what is missing) and starts the program in it.
-#   test_instalace.sh <cmake> <build folder> <source folder>
+#   test_instalace.sh <cmake> <build folder> <source folder> <program folder> <data folder>
+# The last two are the build's install folders of the program and of the shipped data,
+# relative to the prefix (libexec/kolomat and share/kolomat-data unless configured).
 set -euo pipefail
 cmake=$1
 sestaveni=$2
 zdroj=$3
+programy=$4
+data=$5
 
 tmp=$(mktemp -d)
 beh=
@@ -36,14 +40,21 @@ echo "Installing into $prefix"
 # --- the installed files
 spoustec="$prefix/bin/kolomat"
 [ -f "$spoustec" ] && [ -x "$spoustec" ] || selhani "the launcher $spoustec is missing or not executable"
-[ -f "$prefix/libexec/kolomat/kolomat" ] && [ -x "$prefix/libexec/kolomat/kolomat" ] ||
-    selhani "the program $prefix/libexec/kolomat/kolomat is missing or not executable"
-diff -r "$zdroj/data/Help" "$prefix/libexec/kolomat/Help" ||
+[ -f "$prefix/$programy/kolomat" ] && [ -x "$prefix/$programy/kolomat" ] ||
+    selhani "the program $prefix/$programy/kolomat is missing or not executable"
+diff -r "$zdroj/data/Help" "$prefix/$programy/Help" ||
     selhani "the help pages beside the program differ from data/Help"
-cmp "$zdroj/data/otazky.xml" "$prefix/share/kolomat-data/otazky.xml" ||
-    selhani "share/kolomat-data/otazky.xml is not the shipped catalogue"
-diff -r "$zdroj/data/grafika" "$prefix/share/kolomat-data/grafika" ||
-    selhani "share/kolomat-data/grafika differs from data/grafika"
+cmp "$zdroj/data/otazky.xml" "$prefix/$data/otazky.xml" ||
+    selhani "$data/otazky.xml is not the shipped catalogue"
+diff -r "$zdroj/data/grafika" "$prefix/$data/grafika" ||
+    selhani "$data/grafika differs from data/grafika"
+cmp "$zdroj/app/kolomat.1" "$prefix/share/man/man1/kolomat.1" ||
+    selhani "the manual page share/man/man1/kolomat.1 is not app/kolomat.1"
+metainfo="$prefix/share/metainfo/org.example.kolomat.metainfo.xml"
+cmp "$zdroj/app/org.example.kolomat.metainfo.xml" "$metainfo" ||
+    selhani "$metainfo is not app/org.example.kolomat.metainfo.xml"
+grep -qF '<launchable type="desktop-id">kolomat.desktop</launchable>' "$metainfo" ||
+    selhani "$metainfo does not launch the menu entry kolomat.desktop"
 
 for strana in 16 32 48 64 128 256; do
     ikona="$prefix/share/icons/hicolor/${strana}x${strana}/apps/kolomat.png"
@@ -122,7 +133,7 @@ zije() {
 spust() {
     local kym=$1 slozka=$2 program
     shift 2
-    program=$(readlink -f "$(dirname "$(readlink -f "$kym")")/../libexec/kolomat/kolomat")
+    program=$(readlink -f "$(dirname "$(readlink -f "$kym")")/../$programy/kolomat")
     (cd / && exec env -i PATH="$PATH" LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen \
         ASAN_OPTIONS=detect_leaks=0 "$@" "$kym") >"$tmp/beh.log" 2>&1 &
     beh=$!
@@ -182,16 +193,45 @@ zbytky=$(find "$pracovni" -name '*.kopie*')
 [ -z "$zbytky" ] || selhani "temporary copies were left behind: $zbytky"
 
 echo "Installing into ~/.local, as tools/spustit.sh does, leaves the working folder alone"
-"$cmake" --install "$sestaveni" --prefix "$domov/.local" >"$tmp/instalace.log" 2>&1 || {
-    cat "$tmp/instalace.log" >&2
-    selhani "cmake --install $sestaveni --prefix $domov/.local failed"
-}
+rc=0
+HOME="$domov" XDG_DATA_HOME= KOLOMAT_SLOZKA= \
+    "$cmake" --install "$sestaveni" --prefix "$domov/.local" >"$tmp/instalace.log" 2>&1 || rc=$?
+if [ "$data" = share/kolomat ]; then
+    # A system layout: its data folder under ~/.local is the working folder itself, so
+    # the install must refuse before it copies anything.
+    [ "$rc" != 0 ] || selhani "installing data into ~/.local/share/kolomat was not refused"
+    grep -qF "Not installing: the data folder" "$tmp/instalace.log" || {
+        cat "$tmp/instalace.log" >&2
+        selhani "the refused install into ~/.local does not say why"
+    }
+    [ ! -e "$domov/.local/bin/kolomat" ] || selhani "the refused install still installed the launcher"
+else
+    [ "$rc" = 0 ] || {
+        cat "$tmp/instalace.log" >&2
+        selhani "cmake --install $sestaveni --prefix $domov/.local failed"
+    }
+fi
 cmp "$tmp/otazky.ucen" "$pracovni/otazky.xml" ||
     selhani "installing into ~/.local replaced the learner's otazky.xml"
 [ "$(cat "$pracovni/grafika/no.png")" = 'own picture' ] ||
     selhani "installing into ~/.local replaced the learner's grafika/no.png"
-spust "$domov/.local/bin/kolomat" "$pracovni" HOME="$domov"
-cmp "$tmp/otazky.ucen" "$pracovni/otazky.xml" || selhani "the learner's otazky.xml was overwritten"
+if [ "$rc" = 0 ]; then
+    spust "$domov/.local/bin/kolomat" "$pracovni" HOME="$domov"
+    cmp "$tmp/otazky.ucen" "$pracovni/otazky.xml" || selhani "the learner's otazky.xml was overwritten"
+fi
+
+echo "An install whose data folder is a learner's working folder is refused"
+mkdir -p "$tmp/jinam/$data"
+echo '<otazky/>' >"$tmp/jinam/$data/otazky.xml"
+rc=0
+KOLOMAT_SLOZKA="$tmp/jinam/$data" \
+    "$cmake" --install "$sestaveni" --prefix "$tmp/jinam" >"$tmp/instalace.log" 2>&1 || rc=$?
+[ "$rc" != 0 ] && grep -qF "Not installing: the data folder" "$tmp/instalace.log" || {
+    cat "$tmp/instalace.log" >&2
+    selhani "installing the data into the working folder KOLOMAT_SLOZKA was not refused (exit $rc)"
+}
+[ "$(cat "$tmp/jinam/$data/otazky.xml")" = '<otazky/>' ] ||
+    selhani "the refused install replaced the learner's otazky.xml"
 
 echo "XDG_DATA_HOME, through a link to the launcher"
 mkdir -p "$tmp/odkazy"
@@ -220,7 +260,7 @@ grep -qF "Pracovní složku $tmp/soubor/kolomat nelze vytvořit" "$tmp/chyba.log
 }
 
 echo "The program itself missing is reported"
-mv "$instalace/libexec/kolomat/kolomat" "$tmp/kolomat.stranou"
+mv "$instalace/$programy/kolomat" "$tmp/kolomat.stranou"
 rc=0
 (cd / && env -i PATH="$PATH" HOME="$domov" timeout 20 "$spoustec") >"$tmp/chyba.log" 2>&1 || rc=$?
 [ "$rc" = 1 ] && grep -qF "Program Kolomat nebyl nalezen" "$tmp/chyba.log" || {

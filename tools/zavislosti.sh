@@ -3,6 +3,7 @@
 # missing ones; through sudo when not run as root).
 #   tools/zavislosti.sh            building, running and testing
 #   tools/zavislosti.sh --snimky   also the X server of the screenshot tour
+#   tools/zavislosti.sh --balicek  also the checks of the Debian package (tests/test_balicek.sh)
 set -euo pipefail
 
 balicky=(
@@ -17,9 +18,15 @@ balicky=(
     clang-format                         # the format check of the C++ files
     desktop-file-utils                   # the install test checks the menu entry
 )
-if [ "${1:-}" = "--snimky" ]; then
+case "${1:-}" in
+--snimky)
     balicky+=(xvfb xauth)                # tools/snimky.sh: a real X server without a screen
-fi
+    ;;
+--balicek)
+    balicky+=(lintian appstream dpkg-dev # the package's checks
+              xvfb x11-utils)            # its first start in an X server, its window list
+    ;;
+esac
 
 chybi=()
 for balicek in "${balicky[@]}"; do
