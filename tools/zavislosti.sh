@@ -10,7 +10,7 @@ balicky=(
     g++ cmake ninja-build python3        # the build and the test servers
     qt6-base-dev libpugixml-dev          # Qt 6 Widgets/Network/Test/Sql, the XML reader
     libqt6sql6-sqlite                    # the SQLite driver of the answer history
-    qt6-charts-dev                       # the trend chart
+    qt6-charts-dev libqt6opengl6-dev     # the trend chart (its CMake files need Qt OpenGL)
     poppler-utils                        # pdftotext: the tests read the printed PDF back
     libbenchmark-dev curl                # bench/ (curl: the download benchmark)
     fonts-liberation2                    # metric-compatible "Arial" and "Courier New"
