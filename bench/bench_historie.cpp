@@ -35,6 +35,16 @@ ZaznamOdpovedi odpoved(int p, int k) {
             false};
 }
 
+// 2 000 answers of each of the 50 profiles.
+void naplnHistorii(HistorieOdpovedi& historie) {
+    for (int p = 0; p < kProfilu; ++p) {
+        std::vector<ZaznamOdpovedi> odpovedi;
+        for (int k = 0; k < kOdpovediProfilu; ++k)
+            odpovedi.push_back(odpoved(p, k));
+        historie.Zapsat(odpovedi);
+    }
+}
+
 void ZapsatOdpoved(benchmark::State& stav) {
     PracovniSlozka slozka;
     HistorieOdpovedi historie;
@@ -63,12 +73,7 @@ void VybratChybne(benchmark::State& stav) {
         stav.SkipWithError("the history cannot be opened");
         return;
     }
-    for (int p = 0; p < kProfilu; ++p) {
-        std::vector<ZaznamOdpovedi> odpovedi;
-        for (int k = 0; k < kOdpovediProfilu; ++k)
-            odpovedi.push_back(odpoved(p, k));
-        historie.Zapsat(odpovedi);
-    }
+    naplnHistorii(historie);
     size_t vybrano = 0;
     for (auto _ : stav) {
         const std::vector<int> chybne = historie.ChybneOtazky(profil(kProfilu / 2));
@@ -91,12 +96,7 @@ void ChybneZHistorie(benchmark::State& stav) {
         stav.SkipWithError("the history cannot be opened");
         return;
     }
-    for (int p = 0; p < kProfilu; ++p) {
-        std::vector<ZaznamOdpovedi> odpovedi;
-        for (int k = 0; k < kOdpovediProfilu; ++k)
-            odpovedi.push_back(odpoved(p, k));
-        historie.Zapsat(odpovedi);
-    }
+    naplnHistorii(historie);
     for (auto _ : stav)
         benchmark::DoNotOptimize(historie.ChybneOtazky(profil(kProfilu / 2)).size());
 }

@@ -9,6 +9,7 @@
 #include "core/pripravenost.h"
 #include "stats/statistika_okno.h"
 #include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/protokol_testu.h"
 
 #include <QApplication>
 #include <QFile>
@@ -42,16 +43,9 @@ struct Data {
                                 QStringLiteral("A"), k % 4 != 0, false});
         if (!historie.Zapsat(odpovedi).isEmpty())
             return;
-        for (int i = 0; i < kProtokolu; ++i) {
-            TProtokol t;
-            t.Profil = kProfil;
-            t.DatumACas = QDateTime(QDate(2026, 1, 1), QTime(9, 0)).addDays(i);
-            t.Skupina = QStringLiteral("B");
-            t.DelkaTestu = QStringLiteral("20:00");
-            t.PocetBodu = 30 + i % 21;
-            t.Verdikt = t.PocetBodu >= 43 ? QStringLiteral("Prošel") : QStringLiteral("Neprošel");
-            PridatProtokol(t);
-        }
+        for (int i = 0; i < kProtokolu; ++i)
+            PridatProtokol(ProtokolSBody(
+                kProfil, QDateTime(QDate(2026, 1, 1), QTime(9, 0)).addDays(i), 30 + i % 21));
         pripraveno = true;
     }
 };

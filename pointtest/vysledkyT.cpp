@@ -144,5 +144,5 @@ void TTVysledky::btnVymazVseClick() {
 }
 
 void TTVysledky::btnGrafClick() {
-    OtevritGrafVyvoje(this, profil_, historie_);
+    OtevritGrafVyvoje(this, BodyTestuProfilu(zaznamy_), profil_, historie_);
 }

@@ -1,7 +1,5 @@
 #include "stats/graf_vyvoje.h"
 
-#include "core/XML_protokoly.h"
-#include "core/pomocne_fce.h"
 #include "core/sestava_testu.h"
 #include "widgets/okna.h"
 
@@ -132,10 +130,8 @@ QWidget* TGrafVyvoje::StranaDnu(const std::vector<UspesnostDne>& dny) {
     return grafDnu;
 }
 
-void OtevritGrafVyvoje(QWidget* vlastnik, const QString& profil, const HistorieOdpovedi* historie) {
-    std::vector<BodyTestu> testy;
-    if (SouborNaDisku(kSouborProtokolu))
-        testy = BodyTestuProfilu(ProtokolyProfilu(NacistProtokoly(), profil));
+void OtevritGrafVyvoje(QWidget* vlastnik, const std::vector<BodyTestu>& testy,
+                       const QString& profil, const HistorieOdpovedi* historie) {
     std::vector<UspesnostDne> dny;
     if (historie && historie->Otevreno())
         dny = historie->UspesnostPoDnech(profil);

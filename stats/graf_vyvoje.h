@@ -33,7 +33,7 @@ private:
     QWidget* StranaDnu(const std::vector<UspesnostDne>& dny);
 };
 
-// Opens the chart of a profile from its protocols (Protokoly.xml; a missing file counts
-// as no tests) and its history (none when it is not open). Throws KolomatChyba when the
-// protocols cannot be read.
-void OtevritGrafVyvoje(QWidget* vlastnik, const QString& profil, const HistorieOdpovedi* historie);
+// Opens the chart of a profile's tests, already read by the window that asks, with the
+// days of its history (none when the history is not open).
+void OtevritGrafVyvoje(QWidget* vlastnik, const std::vector<BodyTestu>& testy,
+                       const QString& profil, const HistorieOdpovedi* historie);

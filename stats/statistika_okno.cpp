@@ -365,7 +365,10 @@ void TStatistika::btnNejcastejiChybneClick() {
 }
 
 void TStatistika::btnGrafClick() {
-    OtevritGrafVyvoje(this, info_.Nazev, info_.Historie);
+    // The chart needs the tests that the window could not read.
+    if (!chybaProtokolu_.isEmpty())
+        throw KolomatChyba(chybaProtokolu_);
+    OtevritGrafVyvoje(this, testy_, info_.Nazev, info_.Historie);
 }
 
 void TStatistika::SestavDokument(QTextDocument& dokument) const {

@@ -37,6 +37,27 @@ public:
     }
 };
 
+// The main window of a learner of group B, shown, with the answer history at hand and
+// the questions of the practice run going on.
+class OknoSHistorii : public OknoTestu {
+public:
+    explicit OknoSHistorii(const QString& profil) {
+        nastaveni.Nazev = profil;
+        nastaveni.Skupina = QStringLiteral("B");
+        show();
+    }
+    HistorieOdpovedi& historie() { return AktualniProfil().Historie; }
+    TProcvicovani& procvicovani() { return *AktualniProfil().Procvicovani; }
+    // The numbers of the practice run that is going on, in the order asked.
+    QList<int> beh() {
+        QList<int> cisla;
+        if (procvicovani().JeAktivni())
+            for (const TVybranaOtazka& v : procvicovani().Beh().Vybrane)
+                cisla << v.Cislo;
+        return cisla;
+    }
+};
+
 template <class T = QWidget> T* prvek(QWidget* okno, const char* jmeno) {
     return okno->findChild<T*>(QString::fromLatin1(jmeno));
 }

@@ -26,26 +26,9 @@ namespace {
 
 const QString kJana = QStringLiteral("Jana");
 
-// The main window of Jana (group B) with the history open.
-class Okno : public OknoTestu {
-public:
-    Okno() {
-        nastaveni.Nazev = kJana;
-        nastaveni.Skupina = QStringLiteral("B");
-        nastaveni.Kategorie = QStringLiteral("1111111");
-        nastaveni.Protokoly = QStringLiteral("111");
-        show();
-    }
-    HistorieOdpovedi& historie() { return AktualniProfil().Historie; }
-    TProcvicovani& procvicovani() { return *AktualniProfil().Procvicovani; }
-    // The numbers of the practice run that is going on, in the order asked.
-    QList<int> beh() {
-        QList<int> cisla;
-        if (procvicovani().JeAktivni())
-            for (const TVybranaOtazka& v : procvicovani().Beh().Vybrane)
-                cisla << v.Cislo;
-        return cisla;
-    }
+// The main window of Jana (group B).
+struct Okno : OknoSHistorii {
+    Okno() : OknoSHistorii(kJana) {}
 };
 
 struct Radek {

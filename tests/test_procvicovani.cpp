@@ -160,8 +160,8 @@ private slots:
         NaOkno<TPZVyhodnoceni>(
             [](TPZVyhodnoceni& v) {
                 QCOMPARE(v.windowTitle(), QStringLiteral("Vyhodnocení programu Kolomat"));
-                // The spec's 350 × 242, wider only as far as the protocol line needs to
-                // stay on one line.
+                // The window's 350 × 242, wider only as far as the protocol line needs
+                // to stay on one line.
                 QCOMPARE(v.height(), 242);
                 QVERIFY(v.width() >= 350);
                 QVERIFY(v.lbProtokol->height() < 2 * v.lbProtokol->fontMetrics().height());

@@ -10,6 +10,7 @@
 #include "tests/beh_podpora.h"
 #include "tests/podpora/generator_katalogu.h"
 #include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/protokol_testu.h"
 #include "tests/podpora/testovaci_main.h"
 #include "tests/podpora/zaznam_zprav.h"
 #include "widgets/tisk.h"
@@ -26,21 +27,8 @@ namespace {
 
 const QString kJana = QStringLiteral("Jana");
 
-class Okno : public OknoTestu {
-public:
-    Okno() {
-        nastaveni.Nazev = kJana;
-        nastaveni.Skupina = QStringLiteral("B");
-        show();
-    }
-    HistorieOdpovedi& historie() { return AktualniProfil().Historie; }
-    QList<int> beh() {
-        QList<int> cisla;
-        if (AktualniProfil().Procvicovani->JeAktivni())
-            for (const TVybranaOtazka& v : AktualniProfil().Procvicovani->Beh().Vybrane)
-                cisla << v.Cislo;
-        return cisla;
-    }
+struct Okno : OknoSHistorii {
+    Okno() : OknoSHistorii(kJana) {}
 };
 
 // Jana's history: rules 1..40 right twice each (5 is removed and never asked), signs
@@ -69,14 +57,7 @@ void ulozHistoriiATesty(HistorieOdpovedi& h) {
     pridej(3, 560, true);
     QCOMPARE(h.Zapsat(odpovedi), QString());
     for (const auto& [den, body] : {std::pair{4, 38}, std::pair{5, 45}}) {
-        TProtokol t;
-        t.Profil = kJana;
-        t.DatumACas = QDateTime(QDate(2026, 12, den), QTime(9, 0));
-        t.Skupina = QStringLiteral("B");
-        t.DelkaTestu = QStringLiteral("20:00");
-        t.PocetBodu = body;
-        t.Verdikt = body >= 43 ? QStringLiteral("Prošel") : QStringLiteral("Neprošel");
-        PridatProtokol(t);
+        PridatProtokol(ProtokolSBody(kJana, QDateTime(QDate(2026, 12, den), QTime(9, 0)), body));
     }
 }
 

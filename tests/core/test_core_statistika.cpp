@@ -7,6 +7,7 @@
 #include "core/statistika.h"
 #include "tests/podpora/generator_katalogu.h"
 #include "tests/podpora/pracovni_slozka.h"
+#include "tests/podpora/protokol_testu.h"
 
 #include <QFile>
 #include <QTest>
@@ -21,17 +22,6 @@ ZaznamOdpovedi odpoved(const QDateTime& kdy, const QString& rezim, bool spravne,
                        bool napoveda = false) {
     return {QStringLiteral("Eva"), kdy,     rezim,   12, QStringLiteral("KM010012"),
             spravne ? "A" : "B",   spravne, napoveda};
-}
-
-TProtokol protokol(const QString& profil, const QDateTime& kdy, int body) {
-    TProtokol t;
-    t.Profil = profil;
-    t.DatumACas = kdy;
-    t.Skupina = QStringLiteral("B");
-    t.DelkaTestu = QStringLiteral("12:00");
-    t.PocetBodu = body;
-    t.Verdikt = body >= 43 ? QStringLiteral("Prošel") : QStringLiteral("Neprošel");
-    return t;
 }
 
 } // namespace
@@ -123,15 +113,15 @@ private slots:
     void bodyTestu() {
         QFile::remove(kSouborProtokolu);
         PridatProtokol(
-            protokol(QStringLiteral("Eva"), QDateTime(QDate(2026, 12, 3), QTime(9, 0)), 44));
+            ProtokolSBody(QStringLiteral("Eva"), QDateTime(QDate(2026, 12, 3), QTime(9, 0)), 44));
         PridatProtokol(
-            protokol(QStringLiteral("Eva"), QDateTime(QDate(2026, 12, 1), QTime(9, 0)), 38));
+            ProtokolSBody(QStringLiteral("Eva"), QDateTime(QDate(2026, 12, 1), QTime(9, 0)), 38));
         PridatProtokol(
-            protokol(QStringLiteral("Adam"), QDateTime(QDate(2026, 12, 2), QTime(9, 0)), 50));
+            ProtokolSBody(QStringLiteral("Adam"), QDateTime(QDate(2026, 12, 2), QTime(9, 0)), 50));
         PridatProtokol(
-            protokol(QStringLiteral("Eva"), QDateTime(QDate(2026, 12, 2), QTime(9, 0)), 41));
+            ProtokolSBody(QStringLiteral("Eva"), QDateTime(QDate(2026, 12, 2), QTime(9, 0)), 41));
         PridatProtokol(
-            protokol(QStringLiteral("Eva"), QDateTime(QDate(2026, 12, 4), QTime(9, 0)), 47));
+            ProtokolSBody(QStringLiteral("Eva"), QDateTime(QDate(2026, 12, 4), QTime(9, 0)), 47));
         QFile f(kSouborProtokolu);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QByteArray obsah = f.readAll();

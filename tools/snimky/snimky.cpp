@@ -25,6 +25,7 @@
 #include "stats/statistika_okno.h"
 #include "tests/podpora/http_server.h"
 #include "tests/podpora/prihlaseni.h"
+#include "tests/podpora/protokol_testu.h"
 #include "update/aktualizace.h"
 #include "views/dotaz_procvic_zk.h"
 #include "views/rezimy.h"
@@ -354,16 +355,8 @@ void HistorieUceni(THlavniFormular& okno) {
     if (!chyba.isEmpty())
         Chyba(chyba);
     const int body[] = {31, 36, 35, 41, 44};
-    for (int i = 0; i < 5; ++i) {
-        TProtokol t;
-        t.Profil = profil;
-        t.DatumACas = zacatek.addDays(3 * i + 1);
-        t.Skupina = QStringLiteral("B");
-        t.DelkaTestu = QStringLiteral("18:20");
-        t.PocetBodu = body[i];
-        t.Verdikt = body[i] >= 43 ? QStringLiteral("Prošel") : QStringLiteral("Neprošel");
-        PridatProtokol(t);
-    }
+    for (int i = 0; i < 5; ++i)
+        PridatProtokol(ProtokolSBody(profil, zacatek.addDays(3 * i + 1), body[i]));
 }
 
 void Statistika(THlavniFormular& okno) {
